@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cmath>
+
+namespace velqora {
+
+// How a projection answers a request: with coordinates, or with the word that the
+// point lies outside the area its formulas cover (a pole, equal standard parallels,
+// the antipode...). Every projection, the dispatcher and DEGFACT report this way;
+// on Domain::outside they have written no output.
+enum class [[nodiscard]] Domain { inside, outside };
+
+[[nodiscard]] inline bool finite(double a, double b) { return std::isfinite(a) && std::isfinite(b); }
+
+// Latitude strictly inside +-90 degrees (PI/2 of the program's PI); false for NaN.
+[[nodiscard]] bool latitudeInside(double phi);
+
+}  // namespace velqora
