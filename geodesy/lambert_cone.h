@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cmath>
+
+#include "geodesy/constants.h"
+
+namespace velqora {
+
+// The two functions of latitude of the ellipsoidal Lambert conformal conic
+// (Snyder, USGS PP 1395, eqs. 14-15 and 15-9), with E3 the inverse eccentricity 1/e.
+
+// m(psi) = cos psi / sqrt(1 - e^2 sin^2 psi): the parallel's radius over a.
+[[nodiscard]] inline double lambertM(double psi, double E3) {
+  const double s = std::sin(psi);
+  return std::cos(psi) * E3 / std::sqrt(E3 * E3 - s * s);
+}
+
+// t(psi) = tan(pi/4 - psi/2) ((1 + e sin psi) / (1 - e sin psi))^(e/2).
+[[nodiscard]] inline double lambertT(double psi, double E3) {
+  const double s = std::sin(psi);
+  return std::tan(PI / 4 - psi / 2) * std::pow((E3 + s) / (E3 - s), 1 / E3 / 2);
+}
+
+// The cone's constants for one ellipsoid, origin and standard parallels.
+struct LambertCone {
+  double n = 0;     // cone constant
+  double F = 0;
+  double rho0 = 0;  // radius of the origin parallel, km
+  double aF = 0;    // a F, the factor of t^n in every radius
+  bool finite = false;
+};
+
+}  // namespace velqora

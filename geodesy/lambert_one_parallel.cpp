@@ -1,0 +1,53 @@
+// Lambert conformal conic with one standard parallel, the origin latitude
+// (projection code 4); Snyder, USGS PP 1395, eqs. 15-1 to 15-10.
+
+#include <cmath>
+
+#include "geodesy/ellipsoid.h"
+#include "geodesy/keyed_constants.h"
+#include "geodesy/lambert_cone.h"
+#include "geodesy/projections.h"
+#include "geodesy/usable_ellipsoid.h"
+
+namespace velqora {
+
+namespace {
+
+LambertCone makeCone(const std::array<double, 3>& key) {
+  const double a = key[0];
+  const double E3 = key[1];
+  const double phi0 = key[2];
+  LambertCone c;
+  c.n = std::sin(phi0);
+  const double t0 = lambertT(phi0, E3);
+  c.F = (lambertM(phi0, E3) / c.n) / std::pow(t0, c.n);
+  c.rho0 = a * c.F * std::pow(t0, c.n);
+  c.aF = a * c.F;
+  c.finite = std::isfinite(c.n) && std::isfinite(c.F) && std::isfinite(c.rho0);
+  return c;
+}
+
+thread_local KeyedConstants<3, LambertCone> coneCache;
+
+}  // namespace
+
+Domain LC1XYZ(double dlam, double phi, double phi0, double& X, double& Y) {
+  const double a = EARTH[0];
+  const double E3 = EARTH[3];
+  // An origin on the equator makes the cone a cylinder (n = 0): no Lambert grid.
+  if (!usableEllipsoid(a, E3) || !latitudeInside(phi) || !latitudeInside(phi0) || phi0 == 0)
+    return Domain::outside;
+  const LambertCone& c = coneCache.get({a, E3, phi0}, makeCone);
+  if (!c.finite) return Domain::outside;
+
+  const double rho = c.aF * std::pow(lambertT(phi, E3), c.n);
+  const double theta = c.n * dlam;
+  const double x = rho * std::sin(theta);
+  const double y = c.rho0 - rho * std::cos(theta);
+  if (!finite(x, y)) return Domain::outside;
+  X = x;
+  Y = y;
+  return Domain::inside;
+}
+
+}  // namespace velqora
