@@ -15,4 +15,8 @@ enum class [[nodiscard]] Domain { inside, outside };
 // Latitude strictly inside +-90 degrees (PI/2 of the program's PI); false for NaN.
 [[nodiscard]] bool latitudeInside(double phi);
 
+// EARTH holds a completed ellipsoid as far as the projections read it:
+// a finite radius a > 0 and a finite inverse eccentricity 1/e > 1.
+[[nodiscard]] bool ellipsoidCompleted();
+
 }  // namespace velqora
