@@ -16,7 +16,8 @@ namespace {
 template <typename Table>
 void fillList(Form& form, List list, const Table& table, int count) {
   form.clearList(list);
-  const int shown = count > 0 ? count : 1;
+  const int rows = static_cast<int>(table.size());
+  const int shown = count <= 0 ? 1 : (count < rows ? count : rows);
   for (int i = 0; i < shown; ++i) form.appendEntry(list, displayText(table[i][0]));
   form.selectPosition(list, 0);
 }
