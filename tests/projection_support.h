@@ -10,7 +10,7 @@
 #include "geodesy/constants.h"
 #include "geodesy/ellipsoid.h"
 
-namespace velqora::testing {
+namespace velqora::geo_test {
 
 struct Ellipsoid {
   const char* name;
@@ -70,4 +70,4 @@ inline Offset pointAt(double phi0, double distKm, double az) {
   return {dlam, phi};
 }
 
-}  // namespace velqora::testing
+}  // namespace velqora::geo_test

@@ -13,10 +13,10 @@
 namespace velqora {
 namespace {
 
-using testing::ELLIPSOIDS;
-using testing::GlobalStateGuard;
-using testing::rad;
-using testing::setEllipsoid;
+using geo_test::ELLIPSOIDS;
+using geo_test::GlobalStateGuard;
+using geo_test::rad;
+using geo_test::setEllipsoid;
 
 // One call shape for all four, so that the properties below run over each.
 using Projection = Domain (*)(double dlam, double phi, double phi0, double phi1, double phi2, double& X,
@@ -43,13 +43,13 @@ TEST(Projections, WorkedExamplesToTheShownDigits) {
   GlobalStateGuard guard;
   struct Example {
     const char* what;
-    testing::Ellipsoid ellipsoid;
+    geo_test::Ellipsoid ellipsoid;
     int projection;  // index into PROJECTIONS
     double lam0, phi0, phi1, phi2, lam, phi;
     double X, Y;
   };
-  const testing::Ellipsoid bessel{"Bessel", 6377.397155, 299.1528128};
-  const testing::Ellipsoid clarke{"Clarke 1866", 6378.2064, 294.9786982};
+  const geo_test::Ellipsoid bessel{"Bessel", 6377.397155, 299.1528128};
+  const geo_test::Ellipsoid clarke{"Clarke 1866", 6378.2064, 294.9786982};
   const std::vector<Example> examples{
       {"oblique Mercator, Bern, NE", bessel, 0, rad(7, 26, 22.50), rad(46, 57, 8.66), 0, 0, rad(9.5), rad(47.5),
        155.209648, 62.912607},
@@ -84,7 +84,7 @@ void overManyPoints(Check check) {
     for (double lat0 : {-63.0, -35.5, 12.0, 46.952406, 71.0}) {
       for (double dist : {1.0, 50.0, 300.0, 900.0}) {
         for (double azDeg = 10; azDeg < 360; azDeg += 40) {
-          const testing::Offset p = testing::pointAt(rad(lat0), dist, rad(azDeg));
+          const geo_test::Offset p = geo_test::pointAt(rad(lat0), dist, rad(azDeg));
           check(rad(lat0), p.dlam, p.phi);
         }
       }

@@ -15,10 +15,10 @@
 namespace velqora {
 namespace {
 
-using testing::ELLIPSOIDS;
-using testing::GlobalStateGuard;
-using testing::rad;
-using testing::setEllipsoid;
+using geo_test::ELLIPSOIDS;
+using geo_test::GlobalStateGuard;
+using geo_test::rad;
+using geo_test::setEllipsoid;
 
 struct PjDeleter {
   void operator()(PJ* p) const { proj_destroy(p); }
@@ -36,7 +36,7 @@ std::string number(double v) {
   return buffer;
 }
 
-Pj makePj(const std::string& definition, const testing::Ellipsoid& e) {
+Pj makePj(const std::string& definition, const geo_test::Ellipsoid& e) {
   const std::string full = definition + " +lon_0=0 +x_0=0 +y_0=0 +a=" + number(e.a * 1000) + " +rf=" +
                            number(e.rf) + " +units=m +no_defs";
   Pj p(proj_create(PJ_DEFAULT_CTX, full.c_str()));
@@ -112,7 +112,7 @@ TEST(ProjectionsAgainstProj, WithinAMicrometreUpTo1000Km) {
         ASSERT_NE(pj, nullptr);
         for (double dist : {1.0, 10.0, 100.0, 300.0, 1000.0}) {
           for (double azDeg = 0; azDeg < 360; azDeg += 30) {
-            const testing::Offset p = testing::pointAt(phi0, dist, rad(azDeg));
+            const geo_test::Offset p = geo_test::pointAt(phi0, dist, rad(azDeg));
             double X = 0;
             double Y = 0;
             Domain d = Domain::outside;
