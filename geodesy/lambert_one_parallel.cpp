@@ -7,7 +7,6 @@
 #include "geodesy/keyed_constants.h"
 #include "geodesy/lambert_cone.h"
 #include "geodesy/projections.h"
-#include "geodesy/usable_ellipsoid.h"
 
 namespace velqora {
 
@@ -35,7 +34,7 @@ Domain LC1XYZ(double dlam, double phi, double phi0, double& X, double& Y) {
   const double a = EARTH[0];
   const double E3 = EARTH[3];
   // An origin on the equator makes the cone a cylinder (n = 0): no Lambert grid.
-  if (!usableEllipsoid(a, E3) || !latitudeInside(phi) || !latitudeInside(phi0) || phi0 == 0)
+  if (!ellipsoidCompleted() || !latitudeInside(phi) || !latitudeInside(phi0) || phi0 == 0)
     return Domain::outside;
   const LambertCone& c = coneCache.get({a, E3, phi0}, makeCone);
   if (!c.finite) return Domain::outside;

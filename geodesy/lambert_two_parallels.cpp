@@ -7,7 +7,6 @@
 #include "geodesy/keyed_constants.h"
 #include "geodesy/lambert_cone.h"
 #include "geodesy/projections.h"
-#include "geodesy/usable_ellipsoid.h"
 
 namespace velqora {
 
@@ -40,7 +39,7 @@ thread_local KeyedConstants<5, LambertCone> coneCache;
 Domain LC2XYZ(double dlam, double phi, double phi0, double phi1, double phi2, double& X, double& Y) {
   const double a = EARTH[0];
   const double E3 = EARTH[3];
-  if (!usableEllipsoid(a, E3) || !latitudeInside(phi) || !latitudeInside(phi0) || !latitudeInside(phi1) ||
+  if (!ellipsoidCompleted() || !latitudeInside(phi) || !latitudeInside(phi0) || !latitudeInside(phi1) ||
       !latitudeInside(phi2))
     return Domain::outside;
   // Equal parallels leave the cone undetermined (0/0), opposite ones make it a

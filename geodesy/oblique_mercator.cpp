@@ -10,7 +10,6 @@
 #include "geodesy/ellipsoid.h"
 #include "geodesy/keyed_constants.h"
 #include "geodesy/projections.h"
-#include "geodesy/usable_ellipsoid.h"
 
 namespace velqora {
 
@@ -56,7 +55,7 @@ thread_local KeyedConstants<3, ObliqueMercatorSphere> sphereCache;
 Domain OMXYZ(double dlam, double phi, double phi0, double& X, double& Y) {
   const double a = EARTH[0];
   const double E3 = EARTH[3];
-  if (!usableEllipsoid(a, E3) || !latitudeInside(phi) || !latitudeInside(phi0)) return Domain::outside;
+  if (!ellipsoidCompleted() || !latitudeInside(phi) || !latitudeInside(phi0)) return Domain::outside;
   const ObliqueMercatorSphere& c = sphereCache.get({a, E3, phi0}, makeSphere);
   if (!c.finite) return Domain::outside;
 
