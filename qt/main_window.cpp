@@ -1,0 +1,149 @@
+#include "qt/main_window.h"
+
+#include <algorithm>
+#include <exception>
+#include <iostream>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+#include "qt/alert_box.h"
+#include "qt/field_edit.h"
+#include "window/handlers.h"
+#include "window/layout.h"
+
+namespace velqora {
+
+namespace {
+
+// Margin between a drop-down list's closed box and its open list, in pixels.
+constexpr int LIST_ROW_PADDING = 4;
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
+  setWindowTitle(QStringLiteral("Velqora"));
+  // Title bar with system menu, minimize and close; no maximize button.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+  QPalette white = palette();
+  white.setColor(QPalette::Window, Qt::white);
+  white.setColor(QPalette::WindowText, Qt::black);
+  setPalette(white);
+  setAutoFillBackground(true);
+
+  const double dpiX = logicalDpiX();
+  const double dpiY = logicalDpiY();
+  const auto px = [](int units, double dpi) { return unitsToPixels(units, dpi); };
+  setFixedSize(px(CLIENT_WIDTH_UNITS, dpiX), px(CLIENT_HEIGHT_UNITS, dpiY));
+
+  QFont boldFont = font();
+  boldFont.setBold(true);
+
+  // Created in creation-list order: Qt's tab chain follows the order of creation.
+  for (const Control& c : mainformControls()) {
+    const QString text = QString::fromUtf8(c.text.data(), static_cast<qsizetype>(c.text.size()));
+    QWidget* widget = nullptr;
+    switch (c.kind) {
+      case ControlKind::Label: {
+        auto* label = new QLabel(text, this);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        // Static texts wrap inside their rectangle; the separator has no break and is cut.
+        label->setWordWrap(c.text.find(' ') != std::string_view::npos);
+        label->setFocusPolicy(Qt::NoFocus);
+        labels_.at(c.number) = label;
+        widget = label;
+        break;
+      }
+      case ControlKind::Field: {
+        auto* edit = new FieldEdit(c.typingLimit, this);
+        edit->writeText(text);
+        fields_.at(c.number) = edit;
+        widget = edit;
+        break;
+      }
+      case ControlKind::List: {
+        auto* combo = new QComboBox(this);
+        combo->setEditable(false);
+        lists_.at(c.number) = combo;
+        widget = combo;
+        break;
+      }
+      case ControlKind::Button: {
+        auto* button = new QPushButton(text, this);
+        button->setAutoDefault(true);  // Enter presses the button that has the focus
+        buttons_.at(c.number) = button;
+        widget = button;
+        break;
+      }
+    }
+    widget->setObjectName(QString::fromUtf8(c.name.data(), static_cast<qsizetype>(c.name.size())));
+    if (c.bold) widget->setFont(boldFont);
+    int height = px(c.h, dpiY);
+    if (c.kind == ControlKind::List) {
+      // The table gives the open list's height; the closed list is one line high.
+      auto* combo = static_cast<QComboBox*>(widget);
+      const int closed = combo->sizeHint().height();
+      const int row = combo->fontMetrics().height() + LIST_ROW_PADDING;
+      combo->setMaxVisibleItems(std::max(1, (height - closed) / row));
+      height = closed;
+    }
+    widget->setGeometry(px(c.x, dpiX), px(c.y, dpiY), px(c.w, dpiX), height);
+  }
+
+  form_ = std::make_unique<QtForm>(fields_, lists_, [this](const std::string& message) {
+    showAlert(this, QString::fromStdString(message));
+  });
+
+  connect(buttons_[1], &QPushButton::clicked, this, [this] { runHandler("BUTTON1_ON", BUTTON1_ON); });
+  connect(buttons_[2], &QPushButton::clicked, this, [this] { runHandler("BUTTON2_ON", BUTTON2_ON); });
+  connect(buttons_[3], &QPushButton::clicked, this, [this] { runHandler("BUTTON3_ON", BUTTON3_ON); });
+  connect(buttons_[4], &QPushButton::clicked, this, [this] { runHandler("BUTTON4_ON", BUTTON4_ON); });
+  // The form blocks these signals while the program selects, so only the user's
+  // changes reach the handlers; COMBO4 has none.
+  connect(lists_[COMBO1], &QComboBox::currentIndexChanged, this,
+          [this] { runHandler("COMBO1_CHANGE", COMBO1_CHANGE); });
+  connect(lists_[COMBO2], &QComboBox::currentIndexChanged, this,
+          [this] { runHandler("COMBO2_CHANGE", COMBO2_CHANGE); });
+  connect(lists_[COMBO3], &QComboBox::currentIndexChanged, this,
+          [this] { runHandler("COMBO3_CHANGE", COMBO3_CHANGE); });
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::setMessageSink(QtForm::MessageSink sink) { form_->setMessageSink(std::move(sink)); }
+
+QWidget* MainWindow::control(std::string_view name) const {
+  const Control* c = findControl(name);
+  if (c == nullptr) return nullptr;
+  switch (c->kind) {
+    case ControlKind::Label: return labels_.at(c->number);
+    case ControlKind::Field: return fields_.at(c->number);
+    case ControlKind::List: return lists_.at(c->number);
+    case ControlKind::Button: return buttons_.at(c->number);
+  }
+  return nullptr;
+}
+
+void MainWindow::centreOnScreen() {
+  const QScreen* s = screen();
+  if (s == nullptr) return;
+  const QRect area = s->availableGeometry();
+  move(area.center() - QPoint(width() / 2, height() / 2));
+}
+
+// An exception must not cross Qt's event loop; a handler that fails leaves the window
+// as it is and says so on standard error.
+void MainWindow::runHandler(const char* name, void (*handler)(Form&)) {
+  try {
+    handler(*form_);
+  } catch (const std::exception& e) {
+    std::cerr << "velqora: " << name << " failed: " << e.what() << '\n';
+  }
+}
+
+}  // namespace velqora
