@@ -24,12 +24,10 @@ long long nowNanoseconds() {
 // VmRSS and VmHWM of this process in kB, from /proc.
 void readResidentMemory(long& rssKb, long& peakKb) {
   std::ifstream status("/proc/self/status");
-  std::string key;
-  long value = 0;
-  std::string unit;
-  while (status >> key >> value >> unit) {
-    if (key == "VmRSS:") rssKb = value;
-    if (key == "VmHWM:") peakKb = value;
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind("VmRSS:", 0) == 0) rssKb = std::atol(line.c_str() + 6);
+    if (line.rfind("VmHWM:", 0) == 0) peakKb = std::atol(line.c_str() + 6);
   }
 }
 

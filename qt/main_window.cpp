@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -20,6 +21,8 @@ namespace {
 
 // Margin between a drop-down list's closed box and its open list, in pixels.
 constexpr int LIST_ROW_PADDING = 4;
+// A label at least this many lines high wraps its text.
+constexpr double TWO_LINES = 1.75;
 
 }  // namespace
 
@@ -52,8 +55,6 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
         auto* label = new QLabel(text, this);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        // Static texts wrap inside their rectangle; the separator has no break and is cut.
-        label->setWordWrap(c.text.find(' ') != std::string_view::npos);
         label->setFocusPolicy(Qt::NoFocus);
         labels_.at(c.number) = label;
         widget = label;
@@ -92,7 +93,23 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
       combo->setMaxVisibleItems(std::max(1, (height - closed) / row));
       height = closed;
     }
-    widget->setGeometry(px(c.x, dpiX), px(c.y, dpiY), px(c.w, dpiX), height);
+    int width = px(c.w, dpiX);
+    const int x = px(c.x, dpiX);
+    if (c.kind == ControlKind::Label) {
+      auto* label = static_cast<QLabel*>(widget);
+      const QFontMetrics metrics = label->fontMetrics();
+      if (height >= TWO_LINES * metrics.height()) {
+        label->setWordWrap(true);  // the two labels laid out for two lines
+      } else {
+        // Arial's widths leave some one-line labels a few pixels short of their text;
+        // rather than wrap and lose a word, the label grows to the right, and lies
+        // below the fields and lists it may reach.
+        width = std::clamp(metrics.horizontalAdvance(label->text()), width, std::max(width, this->width() - x));
+        height = std::max(height, metrics.height());
+        label->lower();
+      }
+    }
+    widget->setGeometry(x, px(c.y, dpiY), width, height);
   }
 
   form_ = std::make_unique<QtForm>(fields_, lists_, [this](const std::string& message) {
