@@ -1,0 +1,94 @@
+// "By Polar Coordinate(Decimal)": a point typed in decimal degrees to grid X and Y,
+// with its sexagesimal echo and the derived values of DEGFACT.
+
+#include <cmath>
+#include <string>
+
+#include "geodesy/constants.h"
+#include "geodesy/degfact.h"
+#include "geodesy/dispatcher.h"
+#include "geodesy/display.h"
+#include "geodesy/number_text.h"
+#include "window/conversion_steps.h"
+#include "window/handlers.h"
+
+namespace velqora {
+
+namespace {
+
+struct Sexagesimal {
+  std::string d, m, s;
+};
+
+// The angle's three texts, and the point record's slots from their numbers.
+Sexagesimal echo(double degrees, int firstSlot) {
+  Sexagesimal t;
+  DSPSEXA(degrees, t.d, t.m, t.s);
+  POINT[firstSlot] = Number(t.d);
+  POINT[firstSlot + 1] = Number(t.m);
+  POINT[firstSlot + 2] = Number(t.s);
+  return t;
+}
+
+void write(Form& form, const Sexagesimal& t, Field d, Field m, Field s) {
+  form.setText(d, t.d);
+  form.setText(m, t.m);
+  form.setText(s, t.s);
+}
+
+}  // namespace
+
+void BUTTON2_ON(Form& form) {
+  if (!commandPreamble(form)) return;
+  const std::string longitudeText = form.text(EDIT20);
+  const std::string latitudeText = form.text(EDIT21);
+  const bool longitudeGiven = !longitudeText.empty();
+  const bool latitudeGiven = !latitudeText.empty();
+  if (!longitudeGiven && !latitudeGiven) form.showMessage("Please set a point data.");
+
+  POINT[6] = Number(longitudeText);
+  POINT[7] = Number(latitudeText);
+  const double lambda = POINT[6];
+  const double phiDegrees = POINT[7];
+
+  // A typed number beyond the double range has no angle to show.
+  const bool longitudeBad = longitudeGiven && !std::isfinite(lambda);
+  const bool latitudeBad = latitudeGiven && !std::isfinite(phiDegrees);
+  const Sexagesimal L = longitudeBad ? Sexagesimal{} : echo(lambda, 0);
+  const Sexagesimal B = latitudeBad ? Sexagesimal{} : echo(phiDegrees, 3);
+  if (longitudeBad || latitudeBad) {
+    refuseOutsidePoint(form, FORWARD_RESULTS);
+    write(form, longitudeGiven ? L : Sexagesimal{}, EDIT14, EDIT16, EDIT18);
+    write(form, latitudeGiven ? B : Sexagesimal{}, EDIT15, EDIT17, EDIT19);
+    return;
+  }
+
+  // Only one coordinate typed: show it in the other format, compute nothing.
+  if (!longitudeGiven) {
+    write(form, B, EDIT15, EDIT17, EDIT19);
+    emptyFields(form, {EDIT14, EDIT16, EDIT18, EDIT22, EDIT23, EDIT24, EDIT25, EDIT26, EDIT27, EDIT28, EDIT29, EDIT30});
+    return;
+  }
+  if (!latitudeGiven) {
+    write(form, L, EDIT14, EDIT16, EDIT18);
+    emptyFields(form, {EDIT15, EDIT17, EDIT19, EDIT22, EDIT23, EDIT24, EDIT25, EDIT26, EDIT27, EDIT28, EDIT29, EDIT30});
+    return;
+  }
+  write(form, L, EDIT14, EDIT16, EDIT18);
+  write(form, B, EDIT15, EDIT17, EDIT19);
+
+  if (!projectionSelected(form, FORWARD_RESULTS)) return;
+  const Origin o = originOfGrid();
+  // The longitude difference is not folded: 350 degrees go in as 350 degrees.
+  const double dlam = (lambda - o.lambda0) / DEGPRAD;
+  const double phi = phiDegrees / DEGPRAD;
+  if (PRJSL(dlam, phi, o.phi0, o.phi1, o.phi2, POINT[8], POINT[9]) == Domain::outside)
+    return refuseOutsidePoint(form, FORWARD_RESULTS);
+  form.setText(EDIT22, DSPDCM(POINT[8], 11));
+  form.setText(EDIT23, DSPDCM(POINT[9], 11));
+  emptyFields(form, {EDIT25, EDIT26});
+  if (DEGFACT(form, dlam, phi, o.phi0, o.phi1, o.phi2) == Domain::outside)
+    refuseOutsidePoint(form, FORWARD_RESULTS);
+}
+
+}  // namespace velqora

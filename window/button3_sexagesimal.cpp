@@ -1,0 +1,85 @@
+// "By Polar Coordinate(Sexagesimal))": a point typed in degrees, arc-minutes and
+// arc-seconds to grid X and Y, with its decimal echo and the derived values.
+
+#include <cmath>
+#include <string>
+
+#include "geodesy/constants.h"
+#include "geodesy/degfact.h"
+#include "geodesy/dispatcher.h"
+#include "geodesy/display.h"
+#include "geodesy/number_text.h"
+#include "window/conversion_steps.h"
+#include "window/handlers.h"
+
+namespace velqora {
+
+namespace {
+
+// One angle's parts into the point record. The whole angle takes its sign from
+// the first character of the degrees text, so "-0" with 30 arc-minutes is -0.5
+// degrees; the minutes and seconds are multiplied by that sign.
+double readAngle(const Form& form, const std::string& degreesText, Field minutes, Field seconds, int firstSlot) {
+  const double s = Sign(degreesText);
+  POINT[firstSlot] = Number(degreesText);
+  POINT[firstSlot + 1] = s * Number(form.text(minutes));
+  POINT[firstSlot + 2] = s * Number(form.text(seconds));
+  return POINT[firstSlot] + POINT[firstSlot + 1] / 60 + POINT[firstSlot + 2] / 3600;
+}
+
+}  // namespace
+
+void BUTTON3_ON(Form& form) {
+  if (!commandPreamble(form)) return;
+  const std::string longitudeText = form.text(EDIT14);
+  const std::string latitudeText = form.text(EDIT15);
+  const bool longitudeGiven = !longitudeText.empty();
+  const bool latitudeGiven = !latitudeText.empty();
+  if (!longitudeGiven && !latitudeGiven) form.showMessage("Please set a point data.");
+
+  POINT[6] = readAngle(form, longitudeText, EDIT16, EDIT18, 0);
+  POINT[7] = readAngle(form, latitudeText, EDIT17, EDIT19, 3);
+  const double lambda = POINT[6];
+  const double phiDegrees = POINT[7];
+
+  // An angle is shown only when its degrees were typed; one that is no number
+  // (a part beyond the double range) ends the command there.
+  const bool longitudeBad = longitudeGiven && !std::isfinite(lambda);
+  const bool latitudeBad = (latitudeGiven || !longitudeGiven) && !std::isfinite(phiDegrees);
+  if (longitudeBad || latitudeBad) {
+    refuseOutsidePoint(form, FORWARD_RESULTS);
+    form.setText(EDIT20, longitudeGiven && !longitudeBad ? DSPDCM(lambda, 11) : "");
+    form.setText(EDIT21, latitudeGiven && !latitudeBad ? DSPDCM(phiDegrees, 11) : "");
+    return;
+  }
+
+  // Only one coordinate typed: show it in decimal degrees, compute nothing.
+  if (!longitudeGiven) {
+    form.setText(EDIT20, "");
+    form.setText(EDIT21, DSPDCM(phiDegrees, 11));
+    emptyFields(form, {EDIT22, EDIT23, EDIT24, EDIT25, EDIT26, EDIT27, EDIT28, EDIT29, EDIT30});
+    return;
+  }
+  if (!latitudeGiven) {
+    form.setText(EDIT20, DSPDCM(lambda, 11));
+    form.setText(EDIT21, "");
+    emptyFields(form, {EDIT22, EDIT23, EDIT24, EDIT25, EDIT26, EDIT27, EDIT28, EDIT29, EDIT30});
+    return;
+  }
+  form.setText(EDIT20, DSPDCM(lambda, 11));
+  form.setText(EDIT21, DSPDCM(phiDegrees, 11));
+
+  if (!projectionSelected(form, FORWARD_RESULTS)) return;
+  const Origin o = originOfGrid();
+  const double dlam = (lambda - o.lambda0) / DEGPRAD;
+  const double phi = phiDegrees / DEGPRAD;
+  if (PRJSL(dlam, phi, o.phi0, o.phi1, o.phi2, POINT[8], POINT[9]) == Domain::outside)
+    return refuseOutsidePoint(form, FORWARD_RESULTS);
+  form.setText(EDIT22, DSPDCM(POINT[8], 11));
+  form.setText(EDIT23, DSPDCM(POINT[9], 11));
+  emptyFields(form, {EDIT25, EDIT26});
+  if (DEGFACT(form, dlam, phi, o.phi0, o.phi1, o.phi2) == Domain::outside)
+    refuseOutsidePoint(form, FORWARD_RESULTS);
+}
+
+}  // namespace velqora
