@@ -45,8 +45,8 @@ void readList(DataReader& reader, int limit, int& count,
   while (true) {
     const int lineNumber = reader.lineNumber();
     const std::string line = reader.readLine(noEndLine);
-    if (line.starts_with("#-")) return;
-    if (!line.starts_with("#")) continue;  // a comment line
+    if (line.compare(0, 2, "#-") == 0) return;
+    if (line.compare(0, 1, "#") != 0) continue;  // a comment line
     if (count >= limit) {
       throw LoadFailure{LoadError{reader.fileName(), lineNumber,
                                   "more than " + std::to_string(limit) +
