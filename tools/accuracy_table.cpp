@@ -1,0 +1,207 @@
+// Prints, as a Markdown table, how closely each projection of the program agrees
+// with an exact reference computed by PROJ: for the four origin-centred
+// projections the largest difference over 24 azimuths at 10, 100 and 300 km
+// (geodesic distance) from the origin; for the two series projections the
+// largest difference over latitudes 0 to 80 degrees on both sides at 1, 2 and 3
+// degrees of longitude from the central meridian. The program's raw coordinates
+// are compared, without scale factor and shifts.
+//
+// References: PROJ's tmerc (Poder/Engsager, exact to a few nm), somerc, lcc and
+// sterea; for Cassini-Soldner the exact construction by geodesics (PROJ's geodesic
+// routines): the geodesic through the point perpendicular to the central meridian
+// gives X as its length and Y as the meridian arc to its foot.
+
+#include <geodesic.h>
+#include <proj.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <string>
+
+#include "geodesy/constants.h"
+#include "geodesy/ellipsoid.h"
+#include "geodesy/projections.h"
+
+namespace {
+
+using namespace velqora;
+
+struct Ellipsoid {
+  const char* name;
+  double a;  // km
+  double rf;
+};
+constexpr Ellipsoid GRS80{"GRS80", 6378.137, 298.257222101};
+constexpr Ellipsoid BESSEL{"Bessel 1841", 6377.397155, 299.1528128};
+constexpr Ellipsoid CLARKE{"Clarke 1866", 6378.2064, 294.9786982};
+
+void setEllipsoid(const Ellipsoid& e) { EARTH = {e.a, e.a - e.a / e.rf, e.rf, e.rf / std::sqrt(2 * e.rf - 1)}; }
+
+std::string number(double v) {
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%.17g", v);
+  return buffer;
+}
+// Degrees for PROJ of an angle the program holds in radians, by the true pi.
+std::string degrees(double radians) { return number(radians * 180 / M_PI); }
+
+struct Pj {
+  PJ* p;
+  Pj(const std::string& definition, const Ellipsoid& e) {
+    const std::string full = definition + " +lon_0=0 +x_0=0 +y_0=0 +a=" + number(e.a * 1000) + " +rf=" +
+                             number(e.rf) + " +units=m +no_defs";
+    p = proj_create(PJ_DEFAULT_CTX, full.c_str());
+    if (p == nullptr) {
+      std::fprintf(stderr, "PROJ refused: %s\n", full.c_str());
+      std::exit(1);
+    }
+  }
+  ~Pj() { proj_destroy(p); }
+  Pj(const Pj&) = delete;
+  Pj& operator=(const Pj&) = delete;
+  // Metres of a point given in radians.
+  std::array<double, 2> forward(double lam, double phi) const {
+    const PJ_COORD c = proj_trans(p, PJ_FWD, proj_coord(lam, phi, 0, 0));
+    return {c.xy.x, c.xy.y};
+  }
+};
+
+using Ours = std::function<Domain(double dlam, double phi, double& X, double& Y)>;
+using Reference = std::function<std::array<double, 2>(double dlam, double phi)>;  // metres
+
+// Largest |difference| in mm, X or Y, between ours (km) and the reference (m).
+double differenceMm(const Ours& ours, const Reference& ref, double dlam, double phi) {
+  double X = 0;
+  double Y = 0;
+  if (ours(dlam, phi, X, Y) == Domain::outside) return NAN;
+  const std::array<double, 2> r = ref(dlam, phi);
+  return std::max(std::abs(X * 1e6 - r[0] * 1e3), std::abs(Y * 1e6 - r[1] * 1e3));
+}
+
+// Over 24 azimuths at the geodesic distance distKm from the origin (phi0, 0).
+double aroundOrigin(const Ellipsoid& e, double phi0, double distKm, const Ours& ours, const Reference& ref) {
+  geod_geodesic g{};
+  geod_init(&g, e.a * 1000, 1 / e.rf);
+  double worst = 0;
+  for (int k = 0; k < 24; ++k) {
+    double lat = 0;
+    double lon = 0;
+    geod_direct(&g, phi0 * 180 / M_PI, 0, 15.0 * k, distKm * 1000, &lat, &lon, nullptr);
+    worst = std::max(worst, differenceMm(ours, ref, lon * M_PI / 180, lat * M_PI / 180));
+  }
+  return worst;
+}
+
+// Over latitudes 0 to 80 degrees, north and south, east and west, at dlamDeg from
+// the central meridian.
+double alongMeridian(double dlamDeg, const Ours& ours, const Reference& ref) {
+  double worst = 0;
+  for (int lat = -80; lat <= 80; lat += 5) {
+    for (const double side : {-1.0, 1.0}) {
+      worst = std::max(worst, differenceMm(ours, ref, side * dlamDeg / DEGPRAD, lat / DEGPRAD));
+    }
+  }
+  return worst;
+}
+
+// Exact Cassini-Soldner by geodesics: the geodesic between (phi, -dlam) and
+// (phi, +dlam) is symmetric about the central meridian, so it crosses it at right
+// angles at its midpoint; X is half its length, Y the meridian arc to the midpoint.
+std::array<double, 2> exactCassini(const geod_geodesic& g, double dlam, double phi) {
+  const double lat = phi * 180 / M_PI;
+  const double lon = std::abs(dlam) * 180 / M_PI;
+  double s12 = 0;
+  double azi1 = 0;
+  geod_inverse(&g, lat, -lon, lat, lon, &s12, &azi1, nullptr);
+  double footLat = 0;
+  double footLon = 0;
+  geod_direct(&g, lat, -lon, azi1, s12 / 2, &footLat, &footLon, nullptr);
+  double arc = 0;
+  geod_inverse(&g, 0, 0, footLat, 0, &arc, nullptr, nullptr);
+  return {std::copysign(s12 / 2, dlam), std::copysign(arc, footLat)};
+}
+
+std::string cell(double mm) {
+  char buffer[32];
+  if (std::isnan(mm)) return "outside";
+  if (mm < 0.00005) return "< 0.0001";
+  std::snprintf(buffer, sizeof buffer, "%.4f", mm);
+  return buffer;
+}
+
+void row(const char* projection, const char* reference, const char* where, const std::array<double, 3>& mm) {
+  std::printf("| %s | %s | %s | %s | %s | %s |\n", projection, reference, where, cell(mm[0]).c_str(),
+              cell(mm[1]).c_str(), cell(mm[2]).c_str());
+}
+
+}  // namespace
+
+int main() {
+  std::printf("| Projection (code) | Compared with | Points | 10 km or 1° | 100 km or 2° | 300 km or 3° |\n");
+  std::printf("|---|---|---|---|---|---|\n");
+
+  {
+    setEllipsoid(GRS80);
+    const Pj tm("+proj=tmerc +k_0=1 +lat_0=0", GRS80);
+    const Ours ours = [](double l, double p, double& X, double& Y) { return TMXYZ(l, p, X, Y); };
+    const Reference ref = [&](double l, double p) { return tm.forward(l, p); };
+    row("Transverse Mercator (1)", "PROJ tmerc (exact)", "GRS80, latitudes 0-80° N and S",
+        {alongMeridian(1, ours, ref), alongMeridian(2, ours, ref), alongMeridian(3, ours, ref)});
+  }
+  {
+    setEllipsoid(BESSEL);
+    const double phi0 = (46 + 57 / 60.0 + 8.66 / 3600) / DEGPRAD;
+    const Pj om("+proj=somerc +k_0=1 +lat_0=" + degrees(phi0), BESSEL);
+    const Ours ours = [&](double l, double p, double& X, double& Y) { return OMXYZ(l, p, phi0, X, Y); };
+    const Reference ref = [&](double l, double p) { return om.forward(l, p); };
+    row("Oblique Mercator (2)", "PROJ somerc", "Bessel, origin 46°57′08.66″ N",
+        {aroundOrigin(BESSEL, phi0, 10, ours, ref), aroundOrigin(BESSEL, phi0, 100, ours, ref),
+         aroundOrigin(BESSEL, phi0, 300, ours, ref)});
+  }
+  {
+    setEllipsoid(CLARKE);
+    const double phi0 = (27 + 50 / 60.0) / DEGPRAD;
+    const double phi1 = (28 + 23 / 60.0) / DEGPRAD;
+    const double phi2 = (30 + 17 / 60.0) / DEGPRAD;
+    const Pj lcc("+proj=lcc +lat_0=" + degrees(phi0) + " +lat_1=" + degrees(phi1) + " +lat_2=" + degrees(phi2),
+                 CLARKE);
+    const Ours ours = [&](double l, double p, double& X, double& Y) { return LC2XYZ(l, p, phi0, phi1, phi2, X, Y); };
+    const Reference ref = [&](double l, double p) { return lcc.forward(l, p); };
+    row("Lambert, two parallels (3)", "PROJ lcc", "Clarke 1866, origin 27°50′ N, parallels 28°23′, 30°17′",
+        {aroundOrigin(CLARKE, phi0, 10, ours, ref), aroundOrigin(CLARKE, phi0, 100, ours, ref),
+         aroundOrigin(CLARKE, phi0, 300, ours, ref)});
+  }
+  {
+    setEllipsoid(CLARKE);
+    const double phi0 = 18 / DEGPRAD;
+    const Pj lcc("+proj=lcc +k_0=1 +lat_0=" + degrees(phi0) + " +lat_1=" + degrees(phi0), CLARKE);
+    const Ours ours = [&](double l, double p, double& X, double& Y) { return LC1XYZ(l, p, phi0, X, Y); };
+    const Reference ref = [&](double l, double p) { return lcc.forward(l, p); };
+    row("Lambert, one parallel (4)", "PROJ lcc", "Clarke 1866, origin 18° N",
+        {aroundOrigin(CLARKE, phi0, 10, ours, ref), aroundOrigin(CLARKE, phi0, 100, ours, ref),
+         aroundOrigin(CLARKE, phi0, 300, ours, ref)});
+  }
+  {
+    setEllipsoid(GRS80);
+    geod_geodesic g{};
+    geod_init(&g, GRS80.a * 1000, 1 / GRS80.rf);
+    const Ours ours = [](double l, double p, double& X, double& Y) { return CSXYZ(l, p, X, Y); };
+    const Reference ref = [&](double l, double p) { return exactCassini(g, l, p); };
+    row("Cassini-Soldner (5)", "exact, by PROJ geodesics", "GRS80, latitudes 0-80° N and S",
+        {alongMeridian(1, ours, ref), alongMeridian(2, ours, ref), alongMeridian(3, ours, ref)});
+  }
+  {
+    setEllipsoid(BESSEL);
+    const double phi0 = (52 + 9 / 60.0 + 22.178 / 3600) / DEGPRAD;
+    const Pj sterea("+proj=sterea +k=1 +lat_0=" + degrees(phi0), BESSEL);
+    const Ours ours = [&](double l, double p, double& X, double& Y) { return SCXYZ(l, p, phi0, X, Y); };
+    const Reference ref = [&](double l, double p) { return sterea.forward(l, p); };
+    row("Oblique stereographic (6)", "PROJ sterea", "Bessel, origin 52°09′22.178″ N",
+        {aroundOrigin(BESSEL, phi0, 10, ours, ref), aroundOrigin(BESSEL, phi0, 100, ours, ref),
+         aroundOrigin(BESSEL, phi0, 300, ours, ref)});
+  }
+  return 0;
+}
