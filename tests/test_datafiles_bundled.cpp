@@ -45,6 +45,9 @@ std::vector<std::string> epsgCodes(const std::string& bytes) {
 class BundledData : public ::testing::Test {
  protected:
   void SetUp() override {
+    savedEarth_ = EARTH;
+    savedGrid_ = GRID;
+    savedKind_ = PRJKIND;
     previous_ = std::filesystem::current_path();
     std::filesystem::current_path(DATA_DIR);
     context_ = proj_context_create();
@@ -53,8 +56,14 @@ class BundledData : public ::testing::Test {
     proj_context_destroy(context_);
     std::filesystem::current_path(previous_);
     GRPCOUNT = 0;
+    EARTH = savedEarth_;
+    GRID = savedGrid_;
+    PRJKIND = savedKind_;
   }
   std::filesystem::path previous_;
+  std::array<double, 4> savedEarth_{};
+  std::array<double, 15> savedGrid_{};
+  int savedKind_ = 0;
   PJ_CONTEXT* context_ = nullptr;
 };
 
@@ -261,9 +270,6 @@ void setEarth(const std::array<std::string, 5>& row) {
 // What the program computes with a bundled grid group and the ellipsoid its grid
 // system names agrees with PROJ for the EPSG grid: the data mean what EPSG means.
 TEST_F(BundledData, GridGroupsProjectLikeProj) {
-  const auto savedEarth = EARTH;
-  const auto savedGrid = GRID;
-  const int savedKind = PRJKIND;
   std::vector<std::string> names;
   ASSERT_FALSE(loadProjectionList(PRJ_LIST_FILE, names));
   int systems = 0;
@@ -325,9 +331,6 @@ TEST_F(BundledData, GridGroupsProjectLikeProj) {
       EXPECT_NEAR(y, grid.xy.y / 1000, 1e-7) << "Y in km, to 0.1 mm";
     }
   }
-  EARTH = savedEarth;
-  GRID = savedGrid;
-  PRJKIND = savedKind;
 }
 
 }  // namespace
