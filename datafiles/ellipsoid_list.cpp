@@ -1,6 +1,7 @@
 // "earth-sz.txt": each record is a name line and four fields, the equatorial radius
 // (km), polar radius (km), inverse flattening and inverse eccentricity, any of which
 // may be empty.
+#include "datafiles/data_file.h"
 #include "datafiles/list_reader.h"
 #include "datafiles/parsers.h"
 #include "datafiles/tables.h"

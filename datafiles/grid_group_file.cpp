@@ -2,6 +2,7 @@
 // longitude and latitude as degrees, arc-minutes, arc-seconds; X and Y shift in km;
 // scale factor; projection key; the two standard parallels as degrees, arc-minutes,
 // arc-seconds).
+#include "datafiles/data_file.h"
 #include "datafiles/list_reader.h"
 #include "datafiles/parsers.h"
 #include "datafiles/tables.h"

@@ -1,5 +1,6 @@
 // "gridlist.txt": each record is a display-name line and the line naming the grid
 // system's grid-group file, used as written (relative names from the working directory).
+#include "datafiles/data_file.h"
 #include "datafiles/list_reader.h"
 #include "datafiles/parsers.h"
 #include "datafiles/tables.h"

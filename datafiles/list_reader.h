@@ -7,9 +7,6 @@
 
 namespace velqora {
 
-// The whole content of a data file; a missing or unreadable file throws LoadFailure.
-[[nodiscard]] std::string readDataFile(const std::string& fileName);
-
 // The loop common to the four lists: a line beginning with "#-" ends the list, a line
 // beginning with "#" starts a record, whose body readBody reads and stores as entry
 // `count` before count goes up by one; any other line is a comment. A record beyond

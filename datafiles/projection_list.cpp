@@ -1,5 +1,6 @@
 // "prj-list.txt": each record is a display-name line and a key line; the position of
 // a record is its projection code.
+#include "datafiles/data_file.h"
 #include "datafiles/list_reader.h"
 #include "datafiles/parsers.h"
 #include "datafiles/tables.h"
