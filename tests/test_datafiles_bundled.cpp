@@ -55,6 +55,12 @@ class BundledData : public ::testing::Test {
   void TearDown() override {
     proj_context_destroy(context_);
     std::filesystem::current_path(previous_);
+    // Leave the tables as a fresh start finds them.
+    PRJKEY.fill({});
+    PRJCOUNT = 0;
+    GRIDSYS.fill({});
+    EARTHTAB.fill({});
+    GRPTAB.fill({});
     GRPCOUNT = 0;
     EARTH = savedEarth_;
     GRID = savedGrid_;
