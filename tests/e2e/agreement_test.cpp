@@ -9,6 +9,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <ostream>
 #include <string>
 
 #include "tests/e2e/bundled_lists.h"
@@ -44,6 +45,10 @@ constexpr std::array<Case, 11> CASES{{
     {"jamaica-national-grid.txt", 24200, 4, -78.25, 18.25},
     {"palestine-1923-grid.txt", 28191, 5, 34.5, 30.75},
 }};
+
+void PrintTo(const Case& c, std::ostream* out) {
+  *out << "EPSG:" << c.epsg << " in " << c.file << " at " << c.lon << ", " << c.lat;
+}
 
 // The closed forms agree with PROJ to rounding; the series of Transverse Mercator and
 // Cassini-Soldner are truncated, which shows as a few mm at 3 degrees from the meridian.
