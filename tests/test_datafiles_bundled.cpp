@@ -1,5 +1,6 @@
 // The bundled data set in data/: it loads within the table limits, every grid group
 // is complete and sane, and its numbers agree with the EPSG definitions in PROJ.
+// (How the program projects with them is checked end to end in tests/e2e.)
 #include <gtest/gtest.h>
 #include <proj.h>
 #include <unistd.h>
@@ -14,12 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "datafiles/grid_group.h"
 #include "datafiles/loaders.h"
 #include "datafiles/tables.h"
-#include "geodesy/constants.h"
-#include "geodesy/dispatcher.h"
-#include "geodesy/ellipsoid.h"
 #include "geodesy/number_text.h"
 
 namespace velqora {
@@ -46,9 +43,6 @@ std::vector<std::string> epsgCodes(const std::string& bytes) {
 class BundledData : public ::testing::Test {
  protected:
   void SetUp() override {
-    savedEarth_ = EARTH;
-    savedGrid_ = GRID;
-    savedKind_ = PRJKIND;
     previous_ = std::filesystem::current_path();
     std::filesystem::current_path(DATA_DIR);
     context_ = proj_context_create();
@@ -63,14 +57,8 @@ class BundledData : public ::testing::Test {
     EARTHTAB.fill({});
     GRPTAB.fill({});
     GRPCOUNT = 0;
-    EARTH = savedEarth_;
-    GRID = savedGrid_;
-    PRJKIND = savedKind_;
   }
   std::filesystem::path previous_;
-  std::array<double, 4> savedEarth_{};
-  std::array<double, 15> savedGrid_{};
-  int savedKind_ = 0;
   PJ_CONTEXT* context_ = nullptr;
 };
 
@@ -269,84 +257,6 @@ TEST_F(BundledData, EllipsoidsMatchEpsg) {
     }
     if (!row[3].empty()) {
       EXPECT_NEAR(Number(row[3]), inverseFlattening, 1e-10);
-    }
-  }
-}
-
-// EARTH from an ellipsoid record, completed as from a and b or from a and 1/f.
-void setEarth(const std::array<std::string, 5>& row) {
-  const double a = Number(row[1]);
-  if (!row[2].empty()) {
-    const double b = Number(row[2]);
-    EARTH = {a, b, a / (a - b), a / std::sqrt(a * a - b * b)};
-  } else {
-    const double rf = Number(row[3]);
-    EARTH = {a, a - a / rf, rf, rf / std::sqrt(2 * rf - 1)};
-  }
-}
-
-// What the program computes with a bundled grid group and the ellipsoid its grid
-// system names agrees with PROJ for the EPSG grid: the data mean what EPSG means.
-TEST_F(BundledData, GridGroupsProjectLikeProj) {
-  std::vector<std::string> names;
-  ASSERT_FALSE(loadProjectionList(PRJ_LIST_FILE, names));
-  int systems = 0;
-  ASSERT_FALSE(loadGridSystemList(GRID_LIST_FILE, systems));
-  int ellipsoids = 0;
-  ASSERT_FALSE(loadEllipsoidList(EARTH_LIST_FILE, ellipsoids));
-
-  for (int system = 1; system < systems; ++system) {
-    const auto& [title, file] = GRIDSYS[static_cast<std::size_t>(system)];
-    SCOPED_TRACE(title);
-    // The first line of a grid-group file names the ellipsoid to choose.
-    std::smatch named;
-    const std::string bytes = fileBytes(file);
-    ASSERT_TRUE(std::regex_search(bytes, named, std::regex("Choose the ellipsoid ([^\r]+)\\.\r\n")));
-    const std::string ellipsoid = named[1].str();
-    int e = 1;
-    while (e < ellipsoids && EARTHTAB[static_cast<std::size_t>(e)][0] != ellipsoid) ++e;
-    ASSERT_LT(e, ellipsoids) << ellipsoid;
-    setEarth(EARTHTAB[static_cast<std::size_t>(e)]);
-
-    ASSERT_FALSE(loadGridGroupFile(file));
-    const auto codes = epsgCodes(bytes);
-    for (int g = 0; g < GRPCOUNT; ++g) {
-      const auto& row = GRPTAB[static_cast<std::size_t>(g)];
-      SCOPED_TRACE(row[0]);
-      PRJKIND = 0;
-      for (int p = 1; p < PRJCOUNT; ++p) {
-        if (PRJKEY[static_cast<std::size_t>(p)] == row[10]) PRJKIND = p;
-      }
-      GRID[6] = Number(row[7]);
-      GRID[7] = Number(row[8]);
-      GRID[8] = Number(row[9]);
-      const double lon0 = angle(row, 1);
-      const double lat0 = angle(row, 4);
-      const double phi1 = PRJKIND == 3 ? angle(row, 11) / DEGPRAD : 0;
-      const double phi2 = PRJKIND == 3 ? angle(row, 14) / DEGPRAD : 0;
-      // A point a degree east of the origin and half a degree north of it (UTM and
-      // Gauss-Krueger: at 45 degrees north or south).
-      const bool south = Number(row[8]) == 10000;
-      const double lon = lon0 + 1;
-      const double lat = lat0 != 0 ? lat0 + 0.5 : (south ? -45.0 : 45.0);
-      double x = 0;
-      double y = 0;
-      ASSERT_EQ(PRJSL((lon - lon0) / DEGPRAD, lat / DEGPRAD, lat0 / DEGPRAD, phi1, phi2, x, y), Domain::inside);
-
-      const std::string crsName = "EPSG:" + codes[static_cast<std::size_t>(g)];
-      PJ* crs = proj_create(context_, crsName.c_str());
-      ASSERT_NE(crs, nullptr);
-      PJ* geographic = proj_crs_get_geodetic_crs(context_, crs);
-      PJ* raw = proj_create_crs_to_crs_from_pj(context_, geographic, crs, nullptr, nullptr);
-      ASSERT_NE(raw, nullptr);
-      PJ* transform = proj_normalize_for_visualization(context_, raw);  // longitude first
-      const PJ_COORD grid = proj_trans(transform, PJ_FWD, proj_coord(lon, lat, 0, 0));
-      proj_destroy(transform);
-      proj_destroy(raw);
-      proj_destroy(geographic);
-      proj_destroy(crs);
-      EXPECT_NEAR(x, grid.xy.x / 1000, 1e-7) << "X in km, to 0.1 mm";
-      EXPECT_NEAR(y, grid.xy.y / 1000, 1e-7) << "Y in km, to 0.1 mm";
     }
   }
 }
