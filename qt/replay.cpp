@@ -73,8 +73,10 @@ public:
   std::string run(std::string_view line) {
     std::string_view rest = line;
     const std::string_view action = takeWord(rest);
-    const bool hadArguments = action.size() < line.size();
-    if (action == "type") return type(rest, hadArguments);
+    if (action == "type") return type(rest, action.size() < line.size());
+    // Blanks at the end of the other actions' lines are not seen; they do not count.
+    rest = rest.substr(0, rest.find_last_not_of(" \t") + 1);
+    const bool hadArguments = !rest.empty();
     if (action == "pick") return pick(rest);
     if (action == "press") return press(rest);
     if (action == "show") {

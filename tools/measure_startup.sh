@@ -10,13 +10,15 @@ build=${1:-build}
 program=$root/$build/qt/velqora
 [ -x "$program" ] || { echo "measure_startup: build $program first" >&2; exit 1; }
 
-display=99
-while [ -e "/tmp/.X${display}-lock" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# The virtual X server picks a free display itself and writes its number.
+displayfile=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
+trap 'kill $xvfb 2>/dev/null || true; wait $xvfb 2>/dev/null || true; rm -f "$displayfile"' EXIT
+for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.1; done
+display=$(head -1 "$displayfile")
+[ -n "$display" ] || { echo "$(basename "$0"): Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$display"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 cd data
 times=()

@@ -25,18 +25,21 @@ cmake -S . -B "$build" -G Ninja >/dev/null
 cmake --build "$build" -j "$(nproc)" --target velqora
 program=$root/$build/qt/velqora
 
-# A free display number for the virtual server.
-display=99
-while [ -e "/tmp/.X${display}-lock" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+# The virtual X server picks a free display itself and writes its number.
+displayfile=$(mktemp)
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
 xvfb=$!
 cleanup() {
   [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true
   kill "$xvfb" 2>/dev/null || true
+  wait "$xvfb" 2>/dev/null || true
+  rm -f "$displayfile"
 }
 trap cleanup EXIT
+for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.1; done
+display=$(head -1 "$displayfile")
+[ -n "$display" ] || { echo "$(basename "$0"): Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$display"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done 2>/dev/null || sleep 1
 
 (cd data && exec "$program") &
 app=$!
@@ -59,6 +62,13 @@ pick() {  # pick X Y N: open the list at X,Y and go N entries down
 pick 350 185 2   # COMBO1, the ellipsoid list: the third ellipsoid
 pick 480 20 1    # COMBO3, the grid-system list: the first grid system
 pick 400 52 1    # COMBO2, the grid-group list: its first grid group
+click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.2; }
+click 520 241    # "Calculate": completes the ellipsoid
+# A point in decimal degrees, converted to grid coordinates.
+click 520 283; xdotool key ctrl+a; xdotool type --delay 20 -- "-170.5"
+click 520 309; xdotool key ctrl+a; xdotool type --delay 20 -- "52.25"
+click 470 335    # "By Polar Coordinate(Decimal)"
+sleep 0.3
 
 import -window "$window" docs/window.png
 echo "wrote docs/window.png"
