@@ -19,8 +19,8 @@ namespace velqora {
 
 namespace {
 
-// Margin between a drop-down list's closed box and its open list, in pixels.
-constexpr int LIST_ROW_PADDING = 4;
+// The frame around a drop-down list's open list, in pixels.
+constexpr int LIST_FRAME = 2;
 // A label at least this many lines high wraps its text.
 constexpr double TWO_LINES = 1.75;
 
@@ -70,6 +70,9 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
       case ControlKind::List: {
         auto* combo = new QComboBox(this);
         combo->setEditable(false);
+        // A list that drops down below the box and scrolls, as tall as the layout says,
+        // rather than a menu over the box that shows every entry.
+        combo->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
         lists_.at(c.number) = combo;
         widget = combo;
         break;
@@ -89,8 +92,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
       // The table gives the open list's height; the closed list is one line high.
       auto* combo = static_cast<QComboBox*>(widget);
       const int closed = combo->sizeHint().height();
-      const int row = combo->fontMetrics().height() + LIST_ROW_PADDING;
-      combo->setMaxVisibleItems(std::max(1, (height - closed) / row));
+      const int row = combo->fontMetrics().height();
+      combo->setMaxVisibleItems(std::max(1, (height - closed - LIST_FRAME) / row));
       height = closed;
     }
     int width = px(c.w, dpiX);
