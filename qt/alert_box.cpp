@@ -1,5 +1,6 @@
 #include "qt/alert_box.h"
 
+#include <QDir>
 #include <QMessageBox>
 
 namespace velqora {
@@ -12,7 +13,9 @@ void showAlert(QWidget* owner, const QString& message) {
 
 void showFatalError(QWidget* owner, const QString& report) {
   QMessageBox box(QMessageBox::Critical, QStringLiteral("Velqora"),
-                  QStringLiteral("A data file could not be loaded, so Velqora cannot start.\n\n") + report,
+                  QStringLiteral("A data file could not be loaded, so Velqora cannot start.\n\n") + report +
+                      QStringLiteral("\n\nThe lists are read from the folder Velqora starts in: ") +
+                      QDir::toNativeSeparators(QDir::currentPath()),
                   QMessageBox::Ok, owner);
   box.setTextFormat(Qt::PlainText);
   box.exec();

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include <QApplication>
+#include <QDir>
 
 #include "qt/alert_box.h"
 #include "qt/application_font.h"
@@ -22,7 +23,7 @@ int main(int argc, char* argv[]) {
   // The lists are loaded once the window and all its controls exist.
   if (const auto error = velqora::startUp(window.form())) {
     const std::string report = error->report();
-    std::cerr << "velqora: " << report << '\n';
+    std::cerr << "velqora: " << report << " (in " << QDir::currentPath().toStdString() << ")\n";
     velqora::showFatalError(&window, QString::fromStdString(report));
     return 1;
   }

@@ -99,5 +99,19 @@ TEST(QtFieldLimits, ProgramWritesStayWhole) {
   }
 }
 
+// A field keeps its selection when the focus moves on, so the user still sees it.
+TEST(QtFieldLimits, SelectionStaysWhenTheFocusLeaves) {
+  WindowOnBundledData w;
+  w.start();
+  w.window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w.window));
+  FieldEdit& field = w.field(EDIT13);
+  field.setFocus();
+  field.setSelection(1, 3);
+  QTest::keyClick(&field, Qt::Key_Tab);
+  ASSERT_NE(QApplication::focusWidget(), &field);
+  EXPECT_EQ(field.selectedText(), ".00");
+}
+
 }  // namespace
 }  // namespace velqora
