@@ -56,14 +56,15 @@ Origin originOfGrid() {
 
 bool projectionSelected(Form& form, std::initializer_list<Field> computed) {
   if (PRJKIND >= 1 && PRJKIND <= 6) return true;
-  form.showMessage("Please select a projection.");
+  // Emptied first, so that no stale number stands beside the message while it is open.
   emptyFields(form, computed);
+  form.showMessage("Please select a projection.");
   return false;
 }
 
 void refuseOutsidePoint(Form& form, std::initializer_list<Field> computed) {
-  form.showMessage("The point is outside the area that the projection can convert.");
   emptyFields(form, computed);
+  form.showMessage("The point is outside the area that the projection can convert.");
 }
 
 void emptyFields(Form& form, std::initializer_list<Field> fields) {
