@@ -4,9 +4,6 @@
 #include <cmath>
 #include <string>
 
-#include "geodesy/constants.h"
-#include "geodesy/degfact.h"
-#include "geodesy/dispatcher.h"
 #include "geodesy/display.h"
 #include "geodesy/number_text.h"
 #include "window/conversion_steps.h"
@@ -77,18 +74,7 @@ void BUTTON2_ON(Form& form) {
   write(form, L, EDIT14, EDIT16, EDIT18);
   write(form, B, EDIT15, EDIT17, EDIT19);
 
-  if (!projectionSelected(form, FORWARD_RESULTS)) return;
-  const Origin o = originOfGrid();
-  // The longitude difference is not folded: 350 degrees go in as 350 degrees.
-  const double dlam = (lambda - o.lambda0) / DEGPRAD;
-  const double phi = phiDegrees / DEGPRAD;
-  if (PRJSL(dlam, phi, o.phi0, o.phi1, o.phi2, POINT[8], POINT[9]) == Domain::outside)
-    return refuseOutsidePoint(form, FORWARD_RESULTS);
-  form.setText(EDIT22, DSPDCM(POINT[8], 11));
-  form.setText(EDIT23, DSPDCM(POINT[9], 11));
-  emptyFields(form, {EDIT25, EDIT26});
-  if (DEGFACT(form, dlam, phi, o.phi0, o.phi1, o.phi2) == Domain::outside)
-    refuseOutsidePoint(form, FORWARD_RESULTS);
+  projectToGrid(form, lambda, phiDegrees);
 }
 
 }  // namespace velqora

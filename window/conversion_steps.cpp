@@ -4,6 +4,9 @@
 
 #include "datafiles/grid_group.h"
 #include "geodesy/constants.h"
+#include "geodesy/degfact.h"
+#include "geodesy/dispatcher.h"
+#include "geodesy/display.h"
 #include "geodesy/ellipsoid.h"
 #include "geodesy/number_text.h"
 
@@ -69,6 +72,21 @@ void refuseOutsidePoint(Form& form, std::initializer_list<Field> computed) {
 
 void emptyFields(Form& form, std::initializer_list<Field> fields) {
   for (Field f : fields) form.setText(f, "");
+}
+
+void projectToGrid(Form& form, double lambda, double phiDegrees) {
+  if (!projectionSelected(form, FORWARD_RESULTS)) return;
+  const Origin o = originOfGrid();
+  // The longitude difference is not folded: 350 degrees go in as 350 degrees.
+  const double dlam = (lambda - o.lambda0) / DEGPRAD;
+  const double phi = phiDegrees / DEGPRAD;
+  if (PRJSL(dlam, phi, o.phi0, o.phi1, o.phi2, POINT[8], POINT[9]) == Domain::outside)
+    return refuseOutsidePoint(form, FORWARD_RESULTS);
+  form.setText(EDIT22, DSPDCM(POINT[8], 11));
+  form.setText(EDIT23, DSPDCM(POINT[9], 11));
+  emptyFields(form, {EDIT25, EDIT26});
+  if (DEGFACT(form, dlam, phi, o.phi0, o.phi1, o.phi2) == Domain::outside)
+    refuseOutsidePoint(form, FORWARD_RESULTS);
 }
 
 }  // namespace velqora

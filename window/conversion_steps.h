@@ -38,6 +38,10 @@ void refuseOutsidePoint(Form& form, std::initializer_list<Field> computed);
 
 void emptyFields(Form& form, std::initializer_list<Field> fields);
 
+// The end of both forward commands, once the typed point is echoed: the projection
+// check, the origin, PRJSL into the point record, X and Y shown, DEGFACT.
+void projectToGrid(Form& form, double lambda, double phiDegrees);
+
 // The fields each command fills with computed values.
 inline constexpr std::initializer_list<Field> FORWARD_RESULTS = {EDIT22, EDIT23, EDIT24, EDIT25, EDIT26, EDIT27,
                                                                  EDIT28, EDIT29, EDIT30, EDIT31, EDIT32};
