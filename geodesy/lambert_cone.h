@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "geodesy/constants.h"
+#include "geodesy/domain.h"
 
 namespace velqora {
 
@@ -29,5 +30,18 @@ struct LambertCone {
   double aF = 0;    // a F, the factor of t^n in every radius
   bool finite = false;
 };
+
+// The point on a cone: its radius rho = a F t(phi)^n and the angle n dlam about the
+// apex, with Y measured from the origin parallel.
+inline Domain pointOnCone(const LambertCone& c, double dlam, double phi, double E3, double& X, double& Y) {
+  const double rho = c.aF * std::pow(lambertT(phi, E3), c.n);
+  const double theta = c.n * dlam;
+  const double x = rho * std::sin(theta);
+  const double y = c.rho0 - rho * std::cos(theta);
+  if (!finite(x, y)) return Domain::outside;
+  X = x;
+  Y = y;
+  return Domain::inside;
+}
 
 }  // namespace velqora

@@ -48,14 +48,7 @@ Domain LC2XYZ(double dlam, double phi, double phi0, double phi1, double phi2, do
   const LambertCone& c = coneCache.get({a, E3, phi0, phi1, phi2}, makeCone);
   if (!c.finite) return Domain::outside;
 
-  const double rho = c.aF * std::pow(lambertT(phi, E3), c.n);
-  const double theta = c.n * dlam;
-  const double x = rho * std::sin(theta);
-  const double y = c.rho0 - rho * std::cos(theta);
-  if (!finite(x, y)) return Domain::outside;
-  X = x;
-  Y = y;
-  return Domain::inside;
+  return pointOnCone(c, dlam, phi, E3, X, Y);
 }
 
 }  // namespace velqora
