@@ -72,6 +72,20 @@ std::array<Point, BATCH> batchAround(double phi0) {
   return points;
 }
 
+// Sets the ellipsoid, projection code and grid group of a setup; returns the origin
+// latitude and the parallels in radians.
+struct Request {
+  double phi0, phi1, phi2;
+};
+Request useSetup(const Setup& s, double k0, double xShift) {
+  setEllipsoid(s.a, s.rf);
+  PRJKIND = s.code;
+  GRID = {};
+  GRID[6] = xShift;
+  GRID[8] = k0;
+  return {s.lat0 / DEGPRAD, s.lat1 / DEGPRAD, s.lat2 / DEGPRAD};
+}
+
 // Median ratio per code over the final run of every repetition.
 struct RatioLog {
   std::map<int, std::vector<double>> ratios;
@@ -88,15 +102,7 @@ std::map<int, benchmark::IterationCount> longestRun;
 
 void BM_PrjslAgainstProj(benchmark::State& state) {
   const Setup& s = SETUPS[state.range(0)];
-  setEllipsoid(s.a, s.rf);
-  PRJKIND = s.code;
-  GRID = {};
-  GRID[6] = 500;
-  GRID[7] = 0;
-  GRID[8] = 1;
-  const double phi0 = s.lat0 / DEGPRAD;
-  const double phi1 = s.lat1 / DEGPRAD;
-  const double phi2 = s.lat2 / DEGPRAD;
+  const auto [phi0, phi1, phi2] = useSetup(s, 1, 500);
   std::string definition = std::string(s.proj) + " +lat_0=" + number(phi0 * 180 / M_PI) + " +lon_0=0 +x_0=500000";
   if (s.code == LAMBERT_TWO_PARALLELS)
     definition += " +lat_1=" + number(phi1 * 180 / M_PI) + " +lat_2=" + number(phi2 * 180 / M_PI);
@@ -153,13 +159,7 @@ BENCHMARK(BM_PrjslAgainstProj)->DenseRange(0, 5)->ArgName("setup");
 // The dispatcher alone, per point, for each code.
 void BM_Prjsl(benchmark::State& state) {
   const Setup& s = SETUPS[state.range(0)];
-  setEllipsoid(s.a, s.rf);
-  PRJKIND = s.code;
-  GRID = {};
-  GRID[8] = 1;
-  const double phi0 = s.lat0 / DEGPRAD;
-  const double phi1 = s.lat1 / DEGPRAD;
-  const double phi2 = s.lat2 / DEGPRAD;
+  const auto [phi0, phi1, phi2] = useSetup(s, 1, 0);
   const std::array<Point, BATCH> points = batchAround(phi0);
   int i = 0;
   for (auto _ : state) {
@@ -176,13 +176,7 @@ BENCHMARK(BM_Prjsl)->DenseRange(0, 5)->ArgName("setup");
 // DEGFACT with its seven field texts on a form held in memory.
 void BM_Degfact(benchmark::State& state) {
   const Setup& s = SETUPS[state.range(0)];
-  setEllipsoid(s.a, s.rf);
-  PRJKIND = s.code;
-  GRID = {};
-  GRID[8] = 0.9999;
-  const double phi0 = s.lat0 / DEGPRAD;
-  const double phi1 = s.lat1 / DEGPRAD;
-  const double phi2 = s.lat2 / DEGPRAD;
+  const auto [phi0, phi1, phi2] = useSetup(s, 0.9999, 0);
   const std::array<Point, BATCH> points = batchAround(phi0);
   MemoryForm form;
   int i = 0;

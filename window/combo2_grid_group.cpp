@@ -1,3 +1,4 @@
+#include <array>
 #include <string>
 
 #include "datafiles/tables.h"
@@ -34,25 +35,15 @@ void COMBO2_CHANGE(Form& form) {
   if (k < 0 || k >= GRPCOUNT || k >= GRP_ROWS) return;
   const auto& group = GRPTAB[k];
 
-  form.setText(EDIT5, displayText(group[1]));
-  form.setText(EDIT7, displayText(group[2]));
-  form.setText(EDIT9, displayText(group[3]));
-  form.setText(EDIT6, displayText(group[4]));
-  form.setText(EDIT8, displayText(group[5]));
-  form.setText(EDIT10, displayText(group[6]));
-  form.setText(EDIT11, displayText(group[7]));
-  form.setText(EDIT12, displayText(group[8]));
-  form.setText(EDIT13, displayText(group[9]));
+  // Columns 1 to 9: origin, shifts and scale; 11 to 16: the standard parallels.
+  constexpr std::array<Field, 9> originFields = {EDIT5, EDIT7, EDIT9, EDIT6, EDIT8, EDIT10, EDIT11, EDIT12, EDIT13};
+  constexpr std::array<Field, 6> parallelFields = {EDIT33, EDIT35, EDIT37, EDIT34, EDIT36, EDIT38};
+  for (std::size_t i = 0; i < originFields.size(); ++i) form.setText(originFields[i], displayText(group[1 + i]));
 
   const int code = projectionOfKey(group[10]);
   if (code < form.entryCount(COMBO4)) form.selectPosition(COMBO4, code);
 
-  form.setText(EDIT33, displayText(group[11]));
-  form.setText(EDIT35, displayText(group[12]));
-  form.setText(EDIT37, displayText(group[13]));
-  form.setText(EDIT34, displayText(group[14]));
-  form.setText(EDIT36, displayText(group[15]));
-  form.setText(EDIT38, displayText(group[16]));
+  for (std::size_t i = 0; i < parallelFields.size(); ++i) form.setText(parallelFields[i], displayText(group[11 + i]));
 }
 
 }  // namespace velqora
