@@ -1,9 +1,9 @@
 #include "geodesy/number_text.h"
 
-#include <locale.h>
-
-#include <cstdlib>
+#include <charconv>
+#include <limits>
 #include <string>
+#include <system_error>
 
 namespace velqora {
 
@@ -12,10 +12,37 @@ namespace {
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
-// The decimal point is always '.', whatever the user's locale says.
-locale_t cLocale() {
-  static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-  return c;
+// A literal beyond the double range: from_chars leaves the value alone then, where
+// strtod would give an infinity for too large a number and zero for too small a one.
+// The power of ten of the first significant digit tells which.
+double outOfRange(const std::string& literal) {
+  long long power = 0;
+  long long exponent = 0;
+  bool seenPoint = false;
+  bool seenSignificant = false;
+  std::size_t i = 0;
+  if (literal[i] == '+' || literal[i] == '-') ++i;
+  for (; i < literal.size() && literal[i] != 'e'; ++i) {
+    const char c = literal[i];
+    if (c == '.') {
+      seenPoint = true;
+    } else if (!seenSignificant && c == '0') {
+      if (seenPoint) --power;
+    } else {
+      if (!seenSignificant) seenSignificant = true;
+      if (!seenPoint) ++power;
+    }
+  }
+  if (i < literal.size()) {
+    std::size_t j = i + 1;
+    const bool negative = literal[j] == '-';
+    if (literal[j] == '+' || literal[j] == '-') ++j;
+    // Clamped: any exponent this long is far out of range either way.
+    for (; j < literal.size() && exponent < 100000; ++j) exponent = exponent * 10 + (literal[j] - '0');
+    if (negative) exponent = -exponent;
+  }
+  const double magnitude = power + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+  return literal.front() == '-' ? -magnitude : magnitude;
 }
 
 }  // namespace
@@ -24,8 +51,8 @@ double Number(std::string_view text) {
   std::size_t i = 0;
   while (i < text.size() && isBlank(text[i])) ++i;
 
-  // Copy the number's characters into a plain C literal for strtod, which rounds
-  // correctly and gives an infinite value beyond the double range.
+  // Copy the number's characters into a plain literal for from_chars, which rounds
+  // correctly and never looks at the user's locale (the decimal point is always '.').
   std::string literal;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) literal += text[i++];
   std::size_t digits = 0;
@@ -52,7 +79,13 @@ double Number(std::string_view text) {
       literal += exponent;
     }
   }
-  return strtod_l(literal.c_str(), nullptr, cLocale());
+  // from_chars takes no leading '+'.
+  const std::size_t start = literal.front() == '+' ? 1 : 0;
+  double value = 0.0;
+  const auto [end, ec] = std::from_chars(literal.data() + start, literal.data() + literal.size(), value);
+  if (ec == std::errc::result_out_of_range) return outOfRange(literal);
+  (void)end;
+  return value;
 }
 
 double Sign(std::string_view text) { return !text.empty() && text.front() == '-' ? -1.0 : 1.0; }

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <clocale>
+#include <cstdint>
+#include <cstdlib>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -28,6 +31,16 @@ TEST(Number, BeyondTheDoubleRangeIsInfinite) {
   EXPECT_EQ(Number("1E400"), INFINITY);
   EXPECT_EQ(Number("-1d400"), -INFINITY);
   EXPECT_EQ(Number("1E-400"), 0);
+}
+
+// The portable conversion must give strtod's exact results, the edges of the range included.
+TEST(Number, AgreesWithStrtodBitForBit) {
+  for (const char* text : {"0.1", "6378.137", "298.257223563", "1.7976931348623157e308", "1.8e308",
+                           "-2.5e-320", "4.9e-324", "2e-324", "0.000000000000000000001e-310",
+                           "123456789012345678901234567890", "1000e-1000", "0.0001e312", "-00000.0e999",
+                           "9007199254740993", "2.2250738585072011e-308"})
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(Number(text)), std::bit_cast<std::uint64_t>(std::strtod(text, nullptr)))
+        << text;
 }
 
 TEST(Number, IgnoresTheUsersLocale) {
