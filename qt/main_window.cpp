@@ -1,7 +1,6 @@
 #include "qt/main_window.h"
 
 #include <algorithm>
-#include <exception>
 #include <iostream>
 
 #include <QComboBox>
@@ -12,7 +11,7 @@
 
 #include "qt/alert_box.h"
 #include "qt/field_edit.h"
-#include "window/handlers.h"
+#include "window/event_handlers.h"
 #include "window/layout.h"
 
 namespace velqora {
@@ -119,18 +118,15 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     showAlert(this, QString::fromStdString(message));
   });
 
-  connect(buttons_[1], &QPushButton::clicked, this, [this] { runHandler("BUTTON1_ON", BUTTON1_ON); });
-  connect(buttons_[2], &QPushButton::clicked, this, [this] { runHandler("BUTTON2_ON", BUTTON2_ON); });
-  connect(buttons_[3], &QPushButton::clicked, this, [this] { runHandler("BUTTON3_ON", BUTTON3_ON); });
-  connect(buttons_[4], &QPushButton::clicked, this, [this] { runHandler("BUTTON4_ON", BUTTON4_ON); });
-  // The form blocks these signals while the program selects, so only the user's
-  // changes reach the handlers; COMBO4 has none.
-  connect(lists_[COMBO1], &QComboBox::currentIndexChanged, this,
-          [this] { runHandler("COMBO1_CHANGE", COMBO1_CHANGE); });
-  connect(lists_[COMBO2], &QComboBox::currentIndexChanged, this,
-          [this] { runHandler("COMBO2_CHANGE", COMBO2_CHANGE); });
-  connect(lists_[COMBO3], &QComboBox::currentIndexChanged, this,
-          [this] { runHandler("COMBO3_CHANGE", COMBO3_CHANGE); });
+  for (int b = 1; b <= 4; ++b)
+    connect(buttons_.at(b), &QPushButton::clicked, this, [this, b] { runHandler(buttonPressHandler(b)); });
+  // The form blocks the lists' signals while the program selects, so only the user's
+  // changes reach the handlers.
+  for (const List l : {COMBO1, COMBO2, COMBO3, COMBO4}) {
+    const BoundHandler handler = listChangeHandler(l);
+    if (handler.run != nullptr)
+      connect(lists_.at(l), &QComboBox::currentIndexChanged, this, [this, handler] { runHandler(handler); });
+  }
 }
 
 MainWindow::~MainWindow() = default;
@@ -156,14 +152,9 @@ void MainWindow::centreOnScreen() {
   move(area.center() - QPoint(width() / 2, height() / 2));
 }
 
-// An exception must not cross Qt's event loop; a handler that fails leaves the window
-// as it is and says so on standard error.
-void MainWindow::runHandler(const char* name, void (*handler)(Form&)) {
-  try {
-    handler(*form_);
-  } catch (const std::exception& e) {
-    std::cerr << "velqora: " << name << " failed: " << e.what() << '\n';
-  }
+void MainWindow::runHandler(const BoundHandler& handler) {
+  if (const std::string failure = runGuarded(handler, *form_); !failure.empty())
+    std::cerr << "velqora: " << failure << '\n';
 }
 
 }  // namespace velqora

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "qt/qt_form.h"
+#include "window/event_handlers.h"
 #include "window/form.h"
 
 class QComboBox;
@@ -39,7 +40,7 @@ public:
   void centreOnScreen();
 
 private:
-  void runHandler(const char* name, void (*handler)(Form&));
+  void runHandler(const BoundHandler& handler);
 
   std::array<FieldEdit*, FIELD_COUNT + 1> fields_{};
   std::array<QComboBox*, LIST_COUNT + 1> lists_{};
