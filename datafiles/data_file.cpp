@@ -9,6 +9,11 @@
 #include <memory>
 
 #include "datafiles/data_reader.h"
+#include "datafiles/text_encoding.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace velqora {
 
@@ -18,6 +23,34 @@ struct FileCloser {
   void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
+#ifdef _WIN32
+// Windows opens files by UTF-16 names. A name from a list file is UTF-8, or else in
+// the Windows code page the list was written in.
+std::FILE* openForReading(const std::string& name) {
+  const UINT codePage = isValidUtf8(name) ? CP_UTF8 : CP_ACP;
+  const int size = static_cast<int>(name.size());
+  const int wide = MultiByteToWideChar(codePage, 0, name.data(), size, nullptr, 0);
+  if (size > 0 && wide == 0) {
+    errno = ENOENT;
+    return nullptr;
+  }
+  std::wstring wideName(static_cast<std::size_t>(wide), L'\0');
+  MultiByteToWideChar(codePage, 0, name.data(), size, wideName.data(), wide);
+  return _wfopen(wideName.c_str(), L"rb");
+}
+#else
+// The name's bytes as they are; a name in the Windows code page, from a list written
+// there, also finds the file under the UTF-8 name a Linux copy of it gets.
+std::FILE* openForReading(const std::string& name) {
+  std::FILE* file = std::fopen(name.c_str(), "rb");
+  if (file == nullptr && errno == ENOENT && !isValidUtf8(name)) {
+    file = std::fopen(displayText(name).c_str(), "rb");
+    if (file == nullptr) errno = ENOENT;
+  }
+  return file;
+}
+#endif
+
 [[noreturn]] void failOpening(const std::string& fileName, const std::string& cause) {
   throw LoadFailure{LoadError{fileName, 0, cause}};
 }
@@ -26,7 +59,7 @@ struct FileCloser {
 
 std::string readDataFile(const std::string& fileName) {
   errno = 0;
-  const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(fileName.c_str(), "rb"));
+  const std::unique_ptr<std::FILE, FileCloser> file(openForReading(fileName));
   if (!file) {
     if (errno == ENOENT) failOpening(fileName, "the file does not exist");
     failOpening(fileName, std::string("the file cannot be opened (") + std::strerror(errno) + ")");

@@ -20,7 +20,9 @@ constexpr std::array<char32_t, 32> CP1252_HIGH = {
 
 bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
 
-// Strict UTF-8 (RFC 3629): no overlong forms, no surrogates, nothing above U+10FFFF.
+}  // namespace
+
+// RFC 3629.
 bool isValidUtf8(std::string_view text) {
   std::size_t i = 0;
   while (i < text.size()) {
@@ -55,6 +57,8 @@ bool isValidUtf8(std::string_view text) {
   }
   return true;
 }
+
+namespace {
 
 void appendUtf8(std::string& out, char32_t code) {
   if (code < 0x80) {

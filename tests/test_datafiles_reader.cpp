@@ -277,11 +277,16 @@ TEST_F(DataFiles, LoadersReadFilesByName) {
   ASSERT_NE(mkdtemp(pattern), nullptr);
   const std::filesystem::path dir = pattern;
   const std::string good = (dir / "grp.txt").string();
-  std::ofstream(good, std::ios::binary) << "#\r\nG\r\n1,2,3,4,5,6,7,8,9,TM,,,,,,\r\n#-\r\n";
+  const std::string record = "#\r\nG\r\n1,2,3,4,5,6,7,8,9,TM,,,,,,\r\n#-\r\n";
+  std::ofstream(good, std::ios::binary) << record;
+  // A non-ASCII name, as a list names it in UTF-8 or in the Windows code page.
+  std::ofstream((dir / "z\xc3\xbcrich.txt").string(), std::ios::binary) << record;
 
-  EXPECT_FALSE(loadGridGroupFile(good));
-  EXPECT_EQ(GRPCOUNT, 1);
-  EXPECT_EQ(GRPTAB[0][10], "TM");
+  for (const std::string& name : {good, (dir / "z\xc3\xbcrich.txt").string(), (dir / "z\xfcrich.txt").string()}) {
+    EXPECT_FALSE(loadGridGroupFile(name)) << name;
+    EXPECT_EQ(GRPCOUNT, 1);
+    EXPECT_EQ(GRPTAB[0][10], "TM");
+  }
 
   const std::string missing = (dir / "none.txt").string();
   auto error = loadGridGroupFile(missing);
