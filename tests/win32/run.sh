@@ -1,0 +1,203 @@
+#!/usr/bin/env bash
+# The Windows program's tests, under Wine on a virtual X server:
+#   golden     every tests/e2e/golden script through velqora-replay.exe, byte for byte
+#   non-ASCII  a data folder and a grid-group file with accented names, the file named
+#              in gridlist.txt once in UTF-8 and once in Windows-1252
+#   smoke      velqora.exe itself: title, client size at 96 DPI, one conversion by real
+#              mouse clicks and keys against the Linux replay tool, closing by Alt+F4
+#   digits     tools/compare_digits.sh, when both builds have their digit_sweep
+# Usage: tests/win32/run.sh BUILD-WIN32-DIR [LINUX-BUILD-DIR]   (default build/)
+# Ends with "N passed, N failed" and exits non-zero on any failure.
+# Needs wine, wine32:i386, xvfb, xdotool, x11-utils and xclip.
+set -uo pipefail
+
+if [ $# -lt 1 ] || [ $# -gt 2 ] || [ ! -d "$1" ]; then
+  echo "usage: $0 BUILD-WIN32-DIR [LINUX-BUILD-DIR]" >&2
+  exit 2
+fi
+root=$(cd "$(dirname "$0")/../.." && pwd)
+win_build=$(cd "$1" && pwd)
+linux_build=${2:-$root/build}
+
+# The programs as built, not the copies in the zip's folder.
+find_built() { find "$win_build" -name "$1" -not -path '*/velqora-windows/*' -not -path '*/wineprefix/*' | head -1; }
+replay_exe=$(find_built velqora-replay.exe)
+window_exe=$(find_built velqora.exe)
+[ -n "$replay_exe" ] && [ -n "$window_exe" ] ||
+  { echo "run.sh: velqora.exe or velqora-replay.exe is missing in $win_build" >&2; exit 2; }
+
+work=$win_build/win32-tests
+rm -rf "$work"
+mkdir -p "$work"
+
+. "$root/tests/win32/wine_env.sh" "$win_build"
+# One wineserver for the whole run rather than one per program started.
+wineserver -p
+
+passed=0
+failed=0
+pass() { echo "PASS $1"; passed=$((passed + 1)); }
+fail() { echo "FAIL $1"; failed=$((failed + 1)); }
+
+# replay DATA-FOLDER-IN-WINDOWS-FORM SCRIPT-FILE OUT-FILE: the status of velqora-replay.exe.
+replay() { timeout 30 wine "$replay_exe" "$1" <"$2" >"$3" 2>"$3.err"; }
+
+echo "== golden scripts through velqora-replay.exe"
+data_w=$(winepath -w "$root/data")
+for script in "$root"/tests/e2e/golden/*.script; do
+  name=$(basename "$script" .script)
+  out=$work/$name.out
+  replay "$data_w" "$script" "$out"
+  status=$?
+  if [ "$status" -eq 0 ] && cmp -s "$root/tests/e2e/golden/$name.expected" "$out"; then
+    pass "golden $name"
+  else
+    fail "golden $name (exit status $status)"
+    grep -q $'\r' "$out" && echo "  the output has carriage returns (text-mode standard output?)"
+    diff -u "$root/tests/e2e/golden/$name.expected" "$out" | head -20 | sed 's/^/  /'
+  fi
+done
+
+echo "== non-ASCII folder and file names"
+# A copy of the bundled data in an accented folder, plus the Swiss grid system's file
+# under an accented name, listed twice: in UTF-8 and in Windows-1252 bytes. Picking
+# either must fill the window exactly as picking the Swiss system itself does.
+folder=$work/Données-Zürich
+mkdir -p "$folder"
+cp "$root"/data/*.txt "$folder/"
+cp "$root/data/swiss-lv03.txt" "$folder/grille-genève.txt"
+{
+  printf '%s\r\n' "# the file named in UTF-8" "Grilles de Genève (UTF-8)" "grille-genève.txt"
+  printf '%s\r\n' "# the same name in Windows-1252" "Grilles de Genève (Windows-1252)" "grille-genève.txt" |
+    iconv -f UTF-8 -t WINDOWS-1252
+} >"$work/records.txt"
+# Before the end line: the bundled list holds the Swiss system at position 7 and 11
+# systems after "No grid system", so the two new ones are 12 and 13.
+LC_ALL=C awk 'NR == FNR { records = records $0 "\n"; next } /^#-\r$/ { printf "%s", records } { print }' \
+  "$work/records.txt" "$root/data/gridlist.txt" >"$folder/gridlist.txt"
+folder_w=$(winepath -w "$folder")
+for position in 7 12 13; do
+  printf 'pick COMBO1 4\npick COMBO3 %s\npick COMBO2 0\nshow\n' "$position" >"$work/grid-$position.script"
+  replay "$folder_w" "$work/grid-$position.script" "$work/grid-$position.out"
+  echo $? >"$work/grid-$position.status"
+done
+same_as_swiss() { cmp -s <(grep -v '^COMBO3 ' "$work/grid-7.out") <(grep -v '^COMBO3 ' "$work/grid-$1.out"); }
+for position in 12 13; do
+  label="non-ASCII: folder $(basename "$folder"), grid system $position"
+  out=$work/grid-$position.out
+  if [ "$(cat "$work/grid-7.status")" = 0 ] && [ "$(cat "$work/grid-$position.status")" = 0 ] &&
+     ! grep -qE '^(FATAL|ALERT|ERROR)' "$work/grid-7.out" "$out" &&
+     grep -q '^EDIT5 7$' "$out" && grep -q '^EDIT11 600$' "$out" &&
+     grep -q "^COMBO3 $position 14\$" "$out" && same_as_swiss "$position"; then
+    pass "$label"
+  else
+    fail "$label (exit status $(cat "$work/grid-$position.status"))"
+    grep -E '^(FATAL|ALERT|ERROR|EDIT5 |EDIT11 |COMBO)' "$out" | sed 's/^/  /'
+  fi
+done
+
+echo "== smoke test of velqora.exe"
+# Layout units are hundredths of a logical inch, rounded to the nearest pixel.
+px() { awk -v u="$1" 'BEGIN { printf "%d", int(u * 96 / 100 + 0.5) }'; }
+client_w=$(px "$(sed -n 's/.*CLIENT_WIDTH_UNITS = \([0-9]*\);.*/\1/p' "$root/window/layout.h")")
+client_h=$(px "$(sed -n 's/.*CLIENT_HEIGHT_UNITS = \([0-9]*\);.*/\1/p' "$root/window/layout.h")")
+echo "expected client area at 96 DPI: ${client_w}x${client_h} pixels"
+
+# WGS 84, UTM zone 54N, a point typed in decimal degrees, converted to X and Y.
+cat >"$work/smoke.script" <<'EOF'
+pick COMBO1 2
+pick COMBO3 2
+pick COMBO2 23
+type EDIT20 139.75
+type EDIT21 35.6875
+press BUTTON2
+show
+EOF
+if [ -x "$linux_build/qt/velqora-replay" ]; then
+  QT_QPA_PLATFORM=offscreen "$linux_build/qt/velqora-replay" "$root/data" <"$work/smoke.script" >"$work/smoke.expected" 2>/dev/null
+else
+  echo "note: no Linux replay tool in $linux_build; the expected X and Y come from velqora-replay.exe"
+  replay "$data_w" "$work/smoke.script" "$work/smoke.expected"
+fi
+want_x=$(sed -n 's/^EDIT22 //p' "$work/smoke.expected")
+want_y=$(sed -n 's/^EDIT23 //p' "$work/smoke.expected")
+echo "expected X $want_x, Y $want_y"
+
+(cd "$root/data" && exec wine "$window_exe") &
+app=$!
+window=
+for _ in $(seq 300); do
+  window=$(xdotool search --onlyvisible --name Velqora 2>/dev/null | head -1) && [ -n "$window" ] && break
+  sleep 0.1
+done
+if [ -z "$window" ]; then
+  fail "smoke: no window named Velqora within 30 s"
+else
+  sleep 0.5
+  title=$(xdotool getwindowname "$window")
+  [ "$title" = Velqora ] && pass "smoke: title \"$title\"" || fail "smoke: title \"$title\", not \"Velqora\""
+  size=$(xwininfo -id "$window" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }')
+  [ "$size" = "${client_w}x${client_h}" ] && pass "smoke: client area $size" ||
+    fail "smoke: client area $size, not ${client_w}x${client_h}"
+
+  # Mouse positions in pixels of the client area, from layout units.
+  click() { xdotool mousemove --window "$window" "$(px "$1")" "$(px "$2")" click 1; sleep 0.3; }
+  pick() {  # pick X Y K: open the list whose closed box is at X,Y and choose entry K
+    click "$1" "$2"
+    xdotool key Home
+    for _ in $(seq "$3"); do xdotool key Down; done
+    xdotool key Return
+    sleep 0.3
+  }
+  type_into() { click "$1" "$2"; xdotool key Home shift+End; xdotool type --delay 20 -- "$3"; }
+  read_field() {  # the text of the field at X,Y through the clipboard
+    printf '' | xclip -selection clipboard
+    click "$1" "$2"
+    xdotool key Home shift+End ctrl+c
+    sleep 0.3
+    xclip -selection clipboard -o 2>/dev/null
+  }
+  pick 366 192 2          # COMBO1 at 155,181: WGS 84
+  pick 503 20 2           # COMBO3 at 370,9: UTM north zones 31-60
+  pick 409 54 23          # COMBO2 at 181,43: zone 54
+  type_into 533 295 139.75    # EDIT20
+  type_into 533 321 35.6875   # EDIT21
+  click 487 349           # BUTTON2 at 353,336, 269x26: "By Polar Coordinate(Decimal)"
+  got_x=$(read_field 93 381)  # EDIT22
+  got_y=$(read_field 93 407)  # EDIT23
+  [ -n "$want_x" ] && [ "$got_x" = "$want_x" ] && pass "smoke: X \"$got_x\"" ||
+    fail "smoke: X \"$got_x\", the replay tool gives \"$want_x\""
+  [ -n "$want_y" ] && [ "$got_y" = "$want_y" ] && pass "smoke: Y \"$got_y\"" ||
+    fail "smoke: Y \"$got_y\", the replay tool gives \"$want_y\""
+  if [ "$got_x" != "$want_x" ] || [ "$got_y" != "$want_y" ]; then
+    import -window root "$work/smoke-failed.png" 2>/dev/null && echo "  the screen: $work/smoke-failed.png"
+  fi
+
+  # Alt+F4 asks the window to close; the program must then end by itself.
+  xdotool mousemove --window "$window" 5 5 click 1
+  xdotool key alt+F4
+  for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$app" 2>/dev/null; then
+    fail "smoke: still running 10 s after Alt+F4"
+  else
+    wait "$app"
+    status=$?
+    [ "$status" -eq 0 ] && pass "smoke: closes on Alt+F4" || fail "smoke: exit status $status after Alt+F4"
+  fi
+fi
+
+echo "== digits of the Linux and the Windows build"
+sweep_exe=$(find_built digit_sweep.exe)
+sweep=$linux_build/tools/digit_sweep
+if [ -n "$sweep_exe" ] && [ -x "$sweep" ]; then
+  if "$root/tools/compare_digits.sh" "$sweep" "$sweep_exe" 2>&1 | sed 's/^/  /'; then
+    pass "digits: compare_digits.sh"
+  else
+    fail "digits: compare_digits.sh"
+  fi
+else
+  echo "skip: digits need tools/digit_sweep.exe in $win_build (-DVELQORA_TOOLS=ON) and tools/digit_sweep in $linux_build"
+fi
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
