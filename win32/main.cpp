@@ -1,0 +1,32 @@
+// Velqora: converts a point between geographic coordinates on an ellipsoid and the
+// rectangular coordinates of a map grid. Reads its lists from the working directory.
+
+#include <windows.h>
+
+#include <exception>
+#include <iostream>
+
+#include "win32/alert_box.h"
+#include "win32/common_controls.h"
+#include "win32/main_window.h"
+#include "win32/wide_text.h"
+#include "window/handlers.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+  velqora::initCommonControls();
+  try {
+    velqora::MainWindow window(instance);
+    // The lists are loaded once the window and all its controls exist.
+    if (const auto error = velqora::startUp(window.form())) {
+      const std::string report = error->report();
+      std::cerr << "velqora: " << report << '\n';
+      velqora::showFatalError(window.handle(), report);
+      return 1;
+    }
+    window.show(showCommand);
+    return window.runMessageLoop();
+  } catch (const std::exception& e) {
+    MessageBoxW(nullptr, velqora::toWide(e.what()).c_str(), L"Velqora", MB_OK | MB_ICONERROR);
+    return 1;
+  }
+}

@@ -1,0 +1,321 @@
+#include "win32/main_window.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <iostream>
+#include <stdexcept>
+#include <string>
+
+#include "win32/dpi.h"
+#include "win32/wide_text.h"
+#include "window/event_handlers.h"
+#include "window/layout.h"
+
+namespace velqora {
+
+namespace {
+
+constexpr const wchar_t* CLASS_NAME = L"VelqoraMainWindow";
+// Title bar with system menu and minimize button; no maximize button, no sizing border.
+constexpr DWORD WINDOW_STYLE = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD WINDOW_EX_STYLE = 0;
+
+// Control identifiers by kind, clear of IDOK and IDCANCEL, which the dialog manager
+// sends for Enter and Escape.
+constexpr int FIELD_ID = 1000;
+constexpr int LIST_ID = 1100;
+constexpr int BUTTON_ID = 1200;
+constexpr int LABEL_ID = 1300;
+
+constexpr int FONT_POINTS = 11;
+// The frame around a drop-down list's open list, in pixels.
+constexpr int LIST_FRAME = 2;
+// A label at least this many lines high wraps its text.
+constexpr double TWO_LINES = 1.75;
+
+constexpr COLORREF WHITE = RGB(255, 255, 255);
+constexpr COLORREF BLACK = RGB(0, 0, 0);
+
+FontHandle makeFont(UINT dpi, int weight) {
+  const int height = -MulDiv(FONT_POINTS, static_cast<int>(dpi), 72);
+  FontHandle font(CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                              CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Arial"));
+  if (!font) throw std::runtime_error("cannot create the Arial font");
+  return font;
+}
+
+void registerWindowClass(HINSTANCE instance, WNDPROC procedure) {
+  WNDCLASSEXW existing{};
+  existing.cbSize = sizeof existing;
+  if (GetClassInfoExW(instance, CLASS_NAME, &existing)) return;
+
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  windowClass.lpszClassName = CLASS_NAME;
+  // Icon 1 of the program's resources; the replay tool may have none.
+  windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+  windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                      GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+  if (RegisterClassExW(&windowClass) == 0) throw std::runtime_error("cannot register the window class");
+}
+
+HMENU controlId(int base, int number) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(base + number)); }
+
+}  // namespace
+
+MainWindow::MainWindow(HINSTANCE instance) {
+  registerWindowClass(instance, &MainWindow::windowProcedure);
+  // The window procedure sets window_ as the window is being created.
+  CreateWindowExW(WINDOW_EX_STYLE, CLASS_NAME, L"Velqora", WINDOW_STYLE, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                  CW_USEDEFAULT, nullptr, nullptr, instance, this);
+  if (window_ == nullptr) throw std::runtime_error("cannot create the window");
+
+  createControls(instance);
+  form_ = std::make_unique<Win32Form>(window_, fields_, lists_);
+
+  RECT frame{};
+  GetWindowRect(window_, &frame);
+  layOut(dpiOfWindow(window_), POINT{frame.left, frame.top});
+  centreOnWorkArea();
+}
+
+MainWindow::~MainWindow() {
+  if (window_ != nullptr) DestroyWindow(window_);
+}
+
+LRESULT CALLBACK MainWindow::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* creator = static_cast<MainWindow*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
+    creator->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creator));
+  }
+  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+  return self->handleMessage(message, wParam, lParam);
+}
+
+LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+      return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: {
+      const auto dc = reinterpret_cast<HDC>(wParam);
+      SetTextColor(dc, BLACK);
+      SetBkColor(dc, WHITE);
+      return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+    }
+    case WM_DPICHANGED: {
+      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+      layOut(LOWORD(wParam), POINT{suggested->left, suggested->top});
+      return 0;
+    }
+    case WM_ACTIVATE:
+      // The control that had the focus gets it back when the window is active again.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(window_, focus)) focusWhenInactive_ = focus;
+      }
+      break;
+    case WM_SETFOCUS: {
+      HWND target = focusWhenInactive_;
+      if (target == nullptr || !IsWindow(target)) target = GetNextDlgTabItem(window_, nullptr, FALSE);
+      if (target != nullptr) SetFocus(target);
+      return 0;
+    }
+    case WM_NCDESTROY: {
+      const HWND window = window_;
+      window_ = nullptr;
+      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+      return DefWindowProcW(window, message, wParam, lParam);
+    }
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+void MainWindow::createControls(HINSTANCE instance) {
+  // In creation-list order: the dialog manager's Tab order is the order of creation.
+  for (const Control& c : mainformControls()) {
+    const std::wstring text = toWide(c.text);
+    constexpr DWORD CHILD = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    switch (c.kind) {
+      case ControlKind::Label:
+        labels_.at(c.number) = CreateWindowExW(0, WC_STATICW, text.c_str(), CHILD | SS_LEFTNOWORDWRAP | SS_NOPREFIX,
+                                               0, 0, 0, 0, window_, controlId(LABEL_ID, c.number), instance, nullptr);
+        break;
+      case ControlKind::Field: {
+        const HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, WC_EDITW, text.c_str(),
+                                          CHILD | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, 0, 0, 0, 0, window_,
+                                          controlId(FIELD_ID, c.number), instance, nullptr);
+        // Binds typing and pasting; the program's own writes (WM_SETTEXT) are never cut.
+        if (edit != nullptr) SendMessageW(edit, EM_LIMITTEXT, static_cast<WPARAM>(c.typingLimit), 0);
+        fields_.at(c.number) = edit;
+        break;
+      }
+      case ControlKind::List:
+        lists_.at(c.number) = CreateWindowExW(0, WC_COMBOBOXW, L"",
+                                              CHILD | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_HASSTRINGS,
+                                              0, 0, 0, 0, window_, controlId(LIST_ID, c.number), instance, nullptr);
+        break;
+      case ControlKind::Button:
+        // BS_NOTIFY: the focused button shows that Enter presses it.
+        buttons_.at(c.number) = CreateWindowExW(0, WC_BUTTONW, text.c_str(),
+                                                CHILD | WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY, 0, 0, 0, 0, window_,
+                                                controlId(BUTTON_ID, c.number), instance, nullptr);
+        break;
+    }
+  }
+  for (const Control& c : mainformControls()) {
+    const HWND control = c.kind == ControlKind::Label    ? labels_.at(c.number)
+                         : c.kind == ControlKind::Field  ? fields_.at(c.number)
+                         : c.kind == ControlKind::List   ? lists_.at(c.number)
+                                                         : buttons_.at(c.number);
+    if (control == nullptr) throw std::runtime_error("cannot create the control " + std::string(c.name));
+    // A label that grows to fit its text lies below the fields and lists it may reach.
+    // Labels take no focus, so this leaves the Tab order as it is.
+    if (c.kind == ControlKind::Label)
+      SetWindowPos(control, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+}
+
+void MainWindow::layOut(UINT dpi, POINT topLeft) {
+  dpi_ = dpi;
+  FontHandle font = makeFont(dpi, FW_NORMAL);
+  FontHandle boldFont = makeFont(dpi, FW_BOLD);
+  const auto px = [dpi](int units) { return unitsToPixels(units, dpi); };
+  const int clientWidth = px(CLIENT_WIDTH_UNITS);
+
+  const WindowDc dc(window_);
+  const HGDIOBJ dcFont = SelectObject(dc.get(), font.get());
+  for (const Control& c : mainformControls()) {
+    const HFONT controlFont = c.bold ? boldFont.get() : font.get();
+    int x = px(c.x);
+    int y = px(c.y);
+    int width = px(c.w);
+    int height = px(c.h);
+    switch (c.kind) {
+      case ControlKind::Label: {
+        const HWND label = labels_.at(c.number);
+        SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont), FALSE);
+        SelectObject(dc.get(), controlFont);
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc.get(), &metrics);
+        DWORD type = SS_LEFT;  // the two labels laid out for two lines wrap their words
+        if (height < TWO_LINES * metrics.tmHeight) {
+          // Arial's widths leave some one-line labels a few pixels short of their text;
+          // rather than wrap and lose a word, the label grows to the right.
+          type = SS_LEFTNOWORDWRAP;
+          const std::wstring text = toWide(c.text);
+          SIZE extent{};
+          GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+          width = std::clamp(static_cast<int>(extent.cx), width, std::max(width, clientWidth - x));
+          height = std::max(height, static_cast<int>(metrics.tmHeight));
+        }
+        const auto style = static_cast<DWORD>(GetWindowLongW(label, GWL_STYLE));
+        SetWindowLongW(label, GWL_STYLE, static_cast<LONG>((style & ~SS_TYPEMASK) | type));
+        SetWindowPos(label, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+        break;
+      }
+      case ControlKind::Field:
+        SendMessageW(fields_.at(c.number), WM_SETFONT, reinterpret_cast<WPARAM>(controlFont), FALSE);
+        SetWindowPos(fields_.at(c.number), nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+        break;
+      case ControlKind::List: {
+        // The table gives the open list's height; the closed box is one line high and
+        // its height follows the font.
+        const HWND combo = lists_.at(c.number);
+        SendMessageW(combo, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont), FALSE);
+        SetWindowPos(combo, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+        RECT closed{};
+        GetWindowRect(combo, &closed);
+        const auto row = static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0));
+        const int rows = row > 0 ? (height - (closed.bottom - closed.top) - LIST_FRAME) / row : 1;
+        SendMessageW(combo, CB_SETMINVISIBLE, static_cast<WPARAM>(std::max(1, rows)), 0);
+        break;
+      }
+      case ControlKind::Button:
+        SendMessageW(buttons_.at(c.number), WM_SETFONT, reinterpret_cast<WPARAM>(controlFont), FALSE);
+        SetWindowPos(buttons_.at(c.number), nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+        break;
+    }
+  }
+  SelectObject(dc.get(), dcFont);
+  // The controls use the new fonts now; the old ones can go.
+  font_ = std::move(font);
+  boldFont_ = std::move(boldFont);
+
+  const SIZE outer = outerSizeForClient(SIZE{clientWidth, px(CLIENT_HEIGHT_UNITS)}, WINDOW_STYLE, WINDOW_EX_STYLE, dpi);
+  SetWindowPos(window_, nullptr, topLeft.x, topLeft.y, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void MainWindow::centreOnWorkArea() {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (!GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor)) return;
+  RECT frame{};
+  GetWindowRect(window_, &frame);
+  const RECT& area = monitor.rcWork;
+  // A window larger than the work area keeps its title bar on the screen.
+  const LONG x = std::max(area.left, area.left + (area.right - area.left - (frame.right - frame.left)) / 2);
+  const LONG y = std::max(area.top, area.top + (area.bottom - area.top - (frame.bottom - frame.top)) / 2);
+  SetWindowPos(window_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::show(int showCommand) {
+  ShowWindow(window_, showCommand);
+  UpdateWindow(window_);
+}
+
+int MainWindow::runMessageLoop() {
+  MSG message{};
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    // Tab, Shift+Tab and Enter as in a dialog.
+    if (window_ != nullptr && IsDialogMessageW(window_, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
+void MainWindow::onCommand(int id, int code, HWND control) {
+  if (id > BUTTON_ID && id < BUTTON_ID + static_cast<int>(buttons_.size())) {
+    if (code == BN_CLICKED) {
+      runHandler(buttonPressHandler(id - BUTTON_ID));
+    } else if (code == BN_SETFOCUS || code == BN_KILLFOCUS) {
+      // The focused button is the default one: Enter presses it.
+      const WPARAM style = code == BN_SETFOCUS ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+      SendMessageW(control, BM_SETSTYLE, style | BS_NOTIFY, TRUE);
+    }
+  } else if (id > LIST_ID && id <= LIST_ID + LIST_COUNT) {
+    // Only the user changes a list through its own notifications; the program's
+    // CB_SETCURSEL sends none.
+    if (code == CBN_SELCHANGE || code == CBN_CLOSEUP) {
+      const auto list = static_cast<List>(id - LIST_ID);
+      if (form_ && form_->takeUserChange(list)) runHandler(listChangeHandler(list));
+    }
+  }
+}
+
+// A handler's failure must not cross the message loop; it leaves the window as it is
+// and is reported where a developer looks.
+void MainWindow::runHandler(const BoundHandler& handler) {
+  if (handler.run == nullptr) return;
+  const std::string failure = runGuarded(handler, *form_);
+  if (failure.empty()) return;
+  std::cerr << "velqora: " << failure << '\n';
+  OutputDebugStringW(toWide("velqora: " + failure + "\n").c_str());
+}
+
+}  // namespace velqora

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+
+#include "win32/gdi_handles.h"
+#include "win32/win32_form.h"
+#include "window/form.h"
+
+namespace velqora {
+
+struct BoundHandler;
+
+// MAINFORM: a fixed-size top-level window with every control of the layout table, in
+// its creation order (the focus order), laid out at the window's DPI and again when
+// that changes. The seven handlers run on the user's button presses and list changes.
+class MainWindow {
+public:
+  // Creates the window, hidden, with all its controls, centred on its screen's work area.
+  explicit MainWindow(HINSTANCE instance);
+  ~MainWindow();
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
+
+  [[nodiscard]] HWND handle() const { return window_; }
+  [[nodiscard]] Form& form() { return *form_; }
+  // Tests and the replay tool record messages instead of showing them.
+  void setMessageSink(Win32Form::MessageSink sink) { form_->setMessageSink(std::move(sink)); }
+
+  [[nodiscard]] HWND field(Field field) const { return fields_.at(field); }
+  [[nodiscard]] HWND list(List list) const { return lists_.at(list); }
+  [[nodiscard]] HWND button(int number) const { return buttons_.at(number); }
+
+  void show(int showCommand);
+
+  // Runs the window's events until it is closed; returns the program's exit status.
+  int runMessageLoop();
+
+private:
+  static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  void createControls(HINSTANCE instance);
+  // Fonts, positions and sizes at that DPI; the window keeps its top-left corner there.
+  void layOut(UINT dpi, POINT topLeft);
+  void centreOnWorkArea();
+  void onCommand(int id, int code, HWND control);
+  void runHandler(const BoundHandler& handler);
+
+  HWND window_ = nullptr;
+  UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+  FontHandle font_;
+  FontHandle boldFont_;
+  std::array<HWND, FIELD_COUNT + 1> fields_{};
+  std::array<HWND, LIST_COUNT + 1> lists_{};
+  std::array<HWND, 5> buttons_{};
+  std::array<HWND, 73> labels_{};
+  HWND focusWhenInactive_ = nullptr;
+  std::unique_ptr<Win32Form> form_;
+};
+
+}  // namespace velqora

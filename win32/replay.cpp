@@ -1,0 +1,101 @@
+// velqora-replay.exe DATA-FOLDER < SCRIPT
+//
+// Starts the window with DATA-FOLDER as the working directory and carries out a script
+// of user actions (window/replay_script.h) on the real controls. Messages are recorded,
+// not shown. The output has LF line ends, byte for byte as the Linux tool's.
+// Exit status: 0 done, 1 the data files could not be loaded (FATAL), 2 a script line
+// that cannot be carried out (ERROR).
+
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <exception>
+#include <iostream>
+#include <string>
+
+#include "win32/common_controls.h"
+#include "win32/main_window.h"
+#include "win32/user_input.h"
+#include "win32/wide_text.h"
+#include "window/handlers.h"
+#include "window/replay_script.h"
+
+namespace {
+
+// The actions of a script on the Win32 controls of the window.
+class Win32ReplayWindow final : public velqora::ReplayWindow {
+public:
+  explicit Win32ReplayWindow(velqora::MainWindow& window) : window_(window) {}
+
+  void typeAsUser(velqora::Field field, const std::string& text) override {
+    velqora::typeAsUser(window_.field(field), velqora::toWide(text));
+    velqora::processPendingMessages();
+  }
+  void pickAsUser(velqora::List list, int position) override {
+    velqora::pickAsUser(window_.list(list), position);
+    velqora::processPendingMessages();
+  }
+  void pressAsUser(int button) override {
+    velqora::pressAsUser(window_.button(button));
+    velqora::processPendingMessages();
+  }
+  [[nodiscard]] std::string fieldText(velqora::Field field) const override { return window_.form().text(field); }
+  [[nodiscard]] int selectedPosition(velqora::List list) const override {
+    return window_.form().selectedPosition(list);
+  }
+  [[nodiscard]] int entryCount(velqora::List list) const override { return window_.form().entryCount(list); }
+
+private:
+  velqora::MainWindow& window_;
+};
+
+// Windows' own words for an error code, on one line.
+std::string systemMessage(DWORD error) {
+  wchar_t* buffer = nullptr;
+  const DWORD length = FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+      reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+  std::wstring text = length > 0 ? std::wstring(buffer, length) : L"error " + std::to_wstring(error);
+  LocalFree(buffer);
+  while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ' || text.back() == L'.'))
+    text.pop_back();
+  return velqora::oneLine(velqora::toUtf8(text));
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t* argv[]) {
+  // No CR before LF: the output is compared byte for byte with the Linux tool's.
+  _setmode(_fileno(stdin), _O_BINARY);
+  _setmode(_fileno(stdout), _O_BINARY);
+  if (argc != 2) {
+    std::cerr << "usage: velqora-replay.exe DATA-FOLDER < SCRIPT\n";
+    return 2;
+  }
+  // The folder arrives in UTF-16, so any name Windows can hold works.
+  if (!SetCurrentDirectoryW(argv[1])) {
+    const DWORD error = GetLastError();
+    std::cout << "FATAL cannot enter the data folder " << velqora::toUtf8(argv[1]) << ": " << systemMessage(error)
+              << '\n';
+    return 1;
+  }
+
+  velqora::initCommonControls();
+  try {
+    velqora::MainWindow window(GetModuleHandleW(nullptr));
+    Win32ReplayWindow target(window);
+    velqora::ReplayScript script(target, std::cout);
+    window.setMessageSink([&script](const std::string& message) { script.recordMessage(message); });
+    if (const auto error = velqora::startUp(window.form())) {
+      std::cout << velqora::fatalLine(error->report()) << '\n';
+      return 1;
+    }
+    window.show(SW_SHOWNOACTIVATE);
+    return script.runAll(std::cin);
+  } catch (const std::exception& e) {
+    std::cout << "FATAL " << velqora::oneLine(e.what()) << '\n';
+    return 1;
+  }
+}
