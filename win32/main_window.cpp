@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cmath>
 #include <iostream>
 #include <stdexcept>
 #include <string>
@@ -111,6 +112,14 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       SetBkColor(dc, WHITE);
       return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
     }
+    case DM_GETDEFID: {
+      // The dialog manager asks for the default button when Enter is pressed or the
+      // focus moves: it is the focused button, so Enter presses that one.
+      const HWND focus = GetFocus();
+      for (int b = 1; b < static_cast<int>(buttons_.size()); ++b)
+        if (focus != nullptr && focus == buttons_[b]) return MAKELRESULT(BUTTON_ID + b, DC_HASDEFID);
+      return 0;
+    }
     case WM_DPICHANGED: {
       const auto* suggested = reinterpret_cast<const RECT*>(lParam);
       layOut(LOWORD(wParam), POINT{suggested->left, suggested->top});
@@ -211,16 +220,30 @@ void MainWindow::layOut(UINT dpi, POINT topLeft) {
         SelectObject(dc.get(), controlFont);
         TEXTMETRICW metrics{};
         GetTextMetricsW(dc.get(), &metrics);
-        DWORD type = SS_LEFT;  // the two labels laid out for two lines wrap their words
-        if (height < TWO_LINES * metrics.tmHeight) {
-          // Arial's widths leave some one-line labels a few pixels short of their text;
-          // rather than wrap and lose a word, the label grows to the right.
-          type = SS_LEFTNOWORDWRAP;
-          const std::wstring text = toWide(c.text);
+        // Arial's widths leave some labels a few pixels short of their text; rather
+        // than wrap and lose a word, the label grows to the right.
+        const std::wstring text = toWide(c.text);
+        const int widest = std::max(width, clientWidth - x);
+        const int lineHeight = metrics.tmHeight;
+        DWORD type = SS_LEFTNOWORDWRAP;
+        if (height < TWO_LINES * lineHeight) {
           SIZE extent{};
           GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
-          width = std::clamp(static_cast<int>(extent.cx), width, std::max(width, clientWidth - x));
-          height = std::max(height, static_cast<int>(metrics.tmHeight));
+          width = std::clamp(static_cast<int>(extent.cx), width, widest);
+          height = std::max(height, lineHeight);
+        } else {
+          // The two labels laid out for two lines wrap their words, in as many lines.
+          type = SS_LEFT;
+          const auto lines = static_cast<int>(std::lround(static_cast<double>(height) / lineHeight));
+          for (;; ++width) {
+            RECT wrapped{0, 0, width, 0};
+            DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &wrapped,
+                      DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_LEFT);
+            if (wrapped.bottom <= lines * lineHeight || width >= widest) {
+              height = std::max(height, static_cast<int>(wrapped.bottom));
+              break;
+            }
+          }
         }
         const auto style = static_cast<DWORD>(GetWindowLongW(label, GWL_STYLE));
         SetWindowLongW(label, GWL_STYLE, static_cast<LONG>((style & ~SS_TYPEMASK) | type));
