@@ -54,7 +54,7 @@ for script in "$root"/tests/e2e/golden/*.script; do
   else
     fail "golden $name (exit status $status)"
     grep -q $'\r' "$out" && echo "  the output has carriage returns (text-mode standard output?)"
-    diff -u "$root/tests/e2e/golden/$name.expected" "$out" | head -20 | sed 's/^/  /'
+    diff -u "$root/tests/e2e/golden/$name.expected" "$out" | head -12 | sed 's/^/  /'
   fi
 done
 

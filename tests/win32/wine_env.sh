@@ -34,11 +34,16 @@ for _ in $(seq 100); do [ -s "$wine_displayfile" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -1 "$wine_displayfile")"
 
 # A new prefix takes some 15 s; a program's first run in an unready prefix may lose
-# its standard output. The window's sizes are checked at 96 DPI, so it is set here
-# rather than left to what Wine reads from the X server.
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
+# its standard output. The window's sizes are checked at 96 DPI, so that is set rather
+# than left to what Wine reads from the X server. velqora-replay.exe shows its window;
+# with no window manager Wine waits 2 s at its end for a manager to withdraw it, unless
+# Wine manages that window itself.
+if [ ! -f "$WINEPREFIX/velqora-prepared" ]; then
   echo "wine_env: preparing the Wine prefix $WINEPREFIX"
   wineboot -i >/dev/null 2>&1
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\AppDefaults\velqora-replay.exe\X11 Driver' /v Managed /t REG_SZ /d N /f \
+    >/dev/null 2>&1
   wineserver -w
+  touch "$WINEPREFIX/velqora-prepared"
 fi
