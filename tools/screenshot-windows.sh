@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Takes docs/window-windows.png: cross-builds the Windows program, starts it under Wine
+# on the bundled data on a virtual X server, picks an ellipsoid, a grid system and a
+# grid group and converts a point as a user would, and photographs the window's client
+# area. Rerunnable; installs what is missing first.
+#   tools/screenshot-windows.sh [BUILD-WIN32-DIR]     (default build-win32/)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build-win32}
+
+packages=(cmake ninja-build g++-mingw-w64-i686 wine wine32:i386 xvfb xdotool x11-utils imagemagick)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
+  apt-get update -q
+  apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# The toolchain is chosen once, when the build folder is made.
+if [ ! -f "$build/CMakeCache.txt" ]; then
+  cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/i686-w64-mingw32.cmake \
+    -DCMAKE_BUILD_TYPE=Release >/dev/null
+fi
+cmake --build "$build" -j "$(nproc)" --target velqora
+program=$(cd "$build" && pwd)/win32/velqora.exe
+
+. tests/win32/wine_env.sh "$build"
+
+(cd data && exec wine "$program") &
+window=
+for _ in $(seq 300); do
+  window=$(xdotool search --onlyvisible --name '^Velqora$' 2>/dev/null | head -1) && [ -n "$window" ] && break
+  sleep 0.1
+done
+[ -n "$window" ] || { echo "screenshot-windows: the window did not open" >&2; exit 1; }
+sleep 0.5
+
+# Positions in layout units (hundredths of an inch), as pixels at 96 DPI.
+px() { awk -v u="$1" 'BEGIN { printf "%d", int(u * 96 / 100 + 0.5) }'; }
+click() { xdotool mousemove --window "$window" "$(px "$1")" "$(px "$2")" click 1; sleep 0.3; }
+pick() {  # pick X Y K: open the list whose closed box is at X,Y and choose entry K
+  click "$1" "$2"
+  xdotool key Home
+  for _ in $(seq "$3"); do xdotool key Down; done
+  xdotool key Return
+  sleep 0.3
+}
+type_into() { click "$1" "$2"; xdotool key Home shift+End; xdotool type --delay 20 -- "$3"; }
+pick 366 192 2            # COMBO1, the ellipsoid list: WGS 84
+pick 503 20 1             # COMBO3, the grid-system list: UTM north zones 1-30
+pick 409 54 1             # COMBO2, the grid-group list: zone 2N
+type_into 533 295 -170.5  # EDIT20, the longitude in decimal degrees
+type_into 533 321 52.25   # EDIT21, the latitude
+click 487 349             # "By Polar Coordinate(Decimal)"
+sleep 0.5
+
+import -window "$window" docs/window-windows.png
+echo "wrote docs/window-windows.png"
