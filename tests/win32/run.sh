@@ -59,36 +59,39 @@ for script in "$root"/tests/e2e/golden/*.script; do
 done
 
 echo "== non-ASCII folder and file names"
-# A copy of the bundled data in an accented folder, plus the Swiss grid system's file
-# under an accented name, listed twice: in UTF-8 and in Windows-1252 bytes. Picking
-# either must fill the window exactly as picking the Swiss system itself does.
-folder=$work/Données-Zürich
+# A copy of the bundled data in a folder with accented and Greek letters, plus the
+# Swiss grid system's file under an accented name, listed in UTF-8 and once more in
+# Windows-1252 bytes, and under a Greek name, which Windows-1252 cannot write. Picking
+# any of them must fill the window exactly as picking the Swiss system itself does.
+folder=$work/Données-Zürich-Αθήνα
 mkdir -p "$folder"
 cp "$root"/data/*.txt "$folder/"
 cp "$root/data/swiss-lv03.txt" "$folder/grille-genève.txt"
+cp "$root/data/swiss-lv03.txt" "$folder/πλέγμα-ελβετίας.txt"
 {
   printf '%s\r\n' "# the file named in UTF-8" "Grilles de Genève (UTF-8)" "grille-genève.txt"
   printf '%s\r\n' "# the same name in Windows-1252" "Grilles de Genève (Windows-1252)" "grille-genève.txt" |
     iconv -f UTF-8 -t WINDOWS-1252
+  printf '%s\r\n' "# a name outside Windows-1252" "Πλέγμα Ελβετίας (UTF-8)" "πλέγμα-ελβετίας.txt"
 } >"$work/records.txt"
 # Before the end line: the bundled list holds the Swiss system at position 7 and 11
-# systems after "No grid system", so the two new ones are 12 and 13.
+# systems after "No grid system", so the new ones are 12 to 14.
 LC_ALL=C awk 'NR == FNR { records = records $0 "\n"; next } /^#-\r$/ { printf "%s", records } { print }' \
   "$work/records.txt" "$root/data/gridlist.txt" >"$folder/gridlist.txt"
 folder_w=$(winepath -w "$folder")
-for position in 7 12 13; do
+for position in 7 12 13 14; do
   printf 'pick COMBO1 4\npick COMBO3 %s\npick COMBO2 0\nshow\n' "$position" >"$work/grid-$position.script"
   replay "$folder_w" "$work/grid-$position.script" "$work/grid-$position.out"
   echo $? >"$work/grid-$position.status"
 done
 same_as_swiss() { cmp -s <(grep -v '^COMBO3 ' "$work/grid-7.out") <(grep -v '^COMBO3 ' "$work/grid-$1.out"); }
-for position in 12 13; do
+for position in 12 13 14; do
   label="non-ASCII: folder $(basename "$folder"), grid system $position"
   out=$work/grid-$position.out
   if [ "$(cat "$work/grid-7.status")" = 0 ] && [ "$(cat "$work/grid-$position.status")" = 0 ] &&
      ! grep -qE '^(FATAL|ALERT|ERROR)' "$work/grid-7.out" "$out" &&
      grep -q '^EDIT5 7$' "$out" && grep -q '^EDIT11 600$' "$out" &&
-     grep -q "^COMBO3 $position 14\$" "$out" && same_as_swiss "$position"; then
+     grep -q "^COMBO3 $position 15\$" "$out" && same_as_swiss "$position"; then
     pass "$label"
   else
     fail "$label (exit status $(cat "$work/grid-$position.status"))"
