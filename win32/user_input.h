@@ -14,8 +14,8 @@ namespace velqora {
 // unit at a time.
 void typeAsUser(HWND field, std::wstring_view text);
 
-// Selects the position and notifies the parent as the control does when the user
-// picks an entry.
+// Opens the drop-down list and clicks the entry at that position; the control then
+// notifies the window as for a user's pick.
 void pickAsUser(HWND list, int position);
 
 // Clicks the button.
