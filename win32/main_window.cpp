@@ -40,10 +40,9 @@ constexpr COLORREF BLACK = RGB(0, 0, 0);
 
 FontHandle makeFont(UINT dpi, int weight) {
   const int height = -MulDiv(FONT_POINTS, static_cast<int>(dpi), 72);
-  FontHandle font(CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                              CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Arial"));
-  if (!font) throw std::runtime_error("cannot create the Arial font");
-  return font;
+  // Should Windows refuse the font, the controls keep the system font (a null font).
+  return FontHandle(CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Arial"));
 }
 
 void registerWindowClass(HINSTANCE instance, WNDPROC procedure) {
@@ -58,7 +57,7 @@ void registerWindowClass(HINSTANCE instance, WNDPROC procedure) {
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
   windowClass.lpszClassName = CLASS_NAME;
-  // Icon 1 of the program's resources; the replay tool may have none.
+  // Icon 1 of the program's resources.
   windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
   windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
                                                       GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
