@@ -160,6 +160,28 @@ else
     sleep 0.3
     xclip -selection clipboard -o 2>/dev/null
   }
+  # The replay tool records messages; here one is shown. With no ellipsoid yet the
+  # button is refused with a message box titled ALERT. With no window manager the
+  # keyboard follows the pointer, not the box, so its OK button is clicked.
+  click 487 349           # BUTTON2 at 353,336, 269x26: "By Polar Coordinate(Decimal)"
+  alert=
+  for _ in $(seq 50); do
+    alert=$(xdotool search --onlyvisible --name '^ALERT$' 2>/dev/null | head -1) && [ -n "$alert" ] && break
+    sleep 0.1
+  done
+  if [ -z "$alert" ]; then
+    fail "smoke: no ALERT box for a conversion with no ellipsoid"
+  else
+    sleep 0.5
+    eval "$(xdotool getwindowgeometry --shell "$alert")"
+    xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 22)) click 1
+    for _ in $(seq 30); do xdotool search --onlyvisible --name '^ALERT$' >/dev/null 2>&1 || break; sleep 0.1; done
+    if xdotool search --onlyvisible --name '^ALERT$' >/dev/null 2>&1; then
+      fail "smoke: the ALERT box stays open after a click on OK"
+    else
+      pass "smoke: a refused conversion opens an ALERT box; OK closes it"
+    fi
+  fi
   pick 366 192 2          # COMBO1 at 155,181: WGS 84
   pick 503 20 2           # COMBO3 at 370,9: UTM north zones 31-60
   pick 409 54 23          # COMBO2 at 181,43: zone 54
