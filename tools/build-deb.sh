@@ -4,7 +4,7 @@
 # configure step. Needs qt6-base-dev and dpkg-dev (dpkg-shlibdeps finds the Depends).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=build-deb
+build="build-deb"
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr "$@" >/dev/null
 cmake --build "$build" -j "$(nproc)" --target velqora

@@ -6,7 +6,7 @@
 # Needs g++-mingw-w64-i686, cmake and ninja-build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=build-win32
+build="build-win32"
 
 command -v i686-w64-mingw32-g++ >/dev/null ||
   { echo "build-windows: i686-w64-mingw32-g++ is missing (apt-get install g++-mingw-w64-i686)" >&2; exit 1; }

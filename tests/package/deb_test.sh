@@ -29,7 +29,7 @@ arch=$(dpkg-deb -f "$deb" Architecture)
 [ "$(basename "$deb")" = "velqora_${version}_${arch}.deb" ] || fail "file name $(basename "$deb") is not velqora_${version}_${arch}.deb"
 depends=$(dpkg-deb -f "$deb" Depends)
 for p in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-liberation; do
-  [[ ", $depends," =~ [\ ,]$p[\ ,] ]] || fail "Depends lacks $p: $depends"
+  [[ ", $depends," =~ [\ ,]${p}[\ ,] ]] || fail "Depends lacks $p: $depends"
 done
 
 # Files: the program, the menu entry naming the installed program and lists, the icon,
