@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "geodesy/elementary.h"
 #include "geodesy/ellipsoid.h"
 #include "geodesy/meridian_arc.h"
 #include "geodesy/projections.h"
@@ -14,11 +15,11 @@ Domain CSXYZ(double dlam, double phi, double& X, double& Y) {
   const double E3 = EARTH[3];
   const double L = dlam;
 
-  const double sinPhi = std::sin(phi);
-  const double cosPhi = std::cos(phi);
+  const double sinPhi = velqora::sin(phi);
+  const double cosPhi = velqora::cos(phi);
   const double N = a * E3 / std::sqrt(E3 * E3 - sinPhi * sinPhi);
   const double A = L * cosPhi;
-  const double tanPhi = std::tan(phi);
+  const double tanPhi = velqora::tan(phi);
   const double T = tanPhi * tanPhi;
   const double C = cosPhi * cosPhi / (E3 * E3 - 1);
   const double A2 = A * A;
@@ -27,7 +28,7 @@ Domain CSXYZ(double dlam, double phi, double& X, double& Y) {
   const double A5 = A4 * A;
 
   const double x = (A - T * A3 / 6 - (8 - T + 8 * C) * T * A5 / 120) * N;
-  const double y = (A2 / 2 + (5 - T + 6 * C) * A4 / 24) * std::tan(phi) * N + FRMEQTR(phi);
+  const double y = (A2 / 2 + (5 - T + 6 * C) * A4 / 24) * velqora::tan(phi) * N + FRMEQTR(phi);
   if (!finite(x, y)) return Domain::outside;
   X = x;
   Y = y;

@@ -10,6 +10,7 @@
 #include "geodesy/constants.h"
 #include "geodesy/dispatcher.h"
 #include "geodesy/display.h"
+#include "geodesy/elementary.h"
 #include "geodesy/meridian_arc.h"
 #include "window/form.h"
 
@@ -30,7 +31,7 @@ Domain DEGFACT(Form& form, double dlam, double phi, double phi0, double phi1, do
   // With no northward step on the grid the angle to true north has no tangent.
   if (dY == 0) return Domain::outside;
   const double T = dX / dY;
-  const double gamma = std::atan(T) * DEGPRAD;
+  const double gamma = velqora::atan(T) * DEGPRAD;
   double L = std::sqrt(dX * dX + dY * dY);
   const double k = L * 60 / static_cast<double>(LNGARCM(phi));
   L = L * 1000;  // metres

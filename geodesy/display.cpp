@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "geodesy/elementary.h"
+
 namespace velqora {
 
 namespace {
@@ -115,7 +117,7 @@ std::string DSPDCM(double x, int n) {
   if (x == 0) return "+0";
   std::string text(1, signCharacter(x));
   double A = std::fabs(x);
-  const double magnitude = std::log(A) / std::log(10.0) + static_cast<double>(0.01f);
+  const double magnitude = velqora::log(A) / velqora::log(10.0) + static_cast<double>(0.01f);
   int P = static_cast<int>(std::floor(magnitude));
   if (P < 0) P = 0;
   int K = 0;

@@ -4,6 +4,7 @@
 
 #include "geodesy/constants.h"
 #include "geodesy/domain.h"
+#include "geodesy/elementary.h"
 
 namespace velqora {
 
@@ -12,14 +13,14 @@ namespace velqora {
 
 // m(psi) = cos psi / sqrt(1 - e^2 sin^2 psi): the parallel's radius over a.
 [[nodiscard]] inline double lambertM(double psi, double E3) {
-  const double s = std::sin(psi);
-  return std::cos(psi) * E3 / std::sqrt(E3 * E3 - s * s);
+  const double s = velqora::sin(psi);
+  return velqora::cos(psi) * E3 / std::sqrt(E3 * E3 - s * s);
 }
 
 // t(psi) = tan(pi/4 - psi/2) ((1 + e sin psi) / (1 - e sin psi))^(e/2).
 [[nodiscard]] inline double lambertT(double psi, double E3) {
-  const double s = std::sin(psi);
-  return std::tan(PI / 4 - psi / 2) * std::pow((E3 + s) / (E3 - s), 1 / E3 / 2);
+  const double s = velqora::sin(psi);
+  return velqora::tan(PI / 4 - psi / 2) * velqora::pow((E3 + s) / (E3 - s), 1 / E3 / 2);
 }
 
 // The cone's constants for one ellipsoid, origin and standard parallels.
@@ -34,10 +35,10 @@ struct LambertCone {
 // The point on a cone: its radius rho = a F t(phi)^n and the angle n dlam about the
 // apex, with Y measured from the origin parallel.
 inline Domain pointOnCone(const LambertCone& c, double dlam, double phi, double E3, double& X, double& Y) {
-  const double rho = c.aF * std::pow(lambertT(phi, E3), c.n);
+  const double rho = c.aF * velqora::pow(lambertT(phi, E3), c.n);
   const double theta = c.n * dlam;
-  const double x = rho * std::sin(theta);
-  const double y = c.rho0 - rho * std::cos(theta);
+  const double x = rho * velqora::sin(theta);
+  const double y = c.rho0 - rho * velqora::cos(theta);
   if (!finite(x, y)) return Domain::outside;
   X = x;
   Y = y;

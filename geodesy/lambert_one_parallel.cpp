@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "geodesy/elementary.h"
 #include "geodesy/ellipsoid.h"
 #include "geodesy/keyed_constants.h"
 #include "geodesy/lambert_cone.h"
@@ -17,10 +18,10 @@ LambertCone makeCone(const std::array<double, 3>& key) {
   const double E3 = key[1];
   const double phi0 = key[2];
   LambertCone c;
-  c.n = std::sin(phi0);
+  c.n = velqora::sin(phi0);
   const double t0 = lambertT(phi0, E3);
-  c.F = (lambertM(phi0, E3) / c.n) / std::pow(t0, c.n);
-  c.rho0 = a * c.F * std::pow(t0, c.n);
+  c.F = (lambertM(phi0, E3) / c.n) / velqora::pow(t0, c.n);
+  c.rho0 = a * c.F * velqora::pow(t0, c.n);
   c.aF = a * c.F;
   c.finite = std::isfinite(c.n) && std::isfinite(c.F) && std::isfinite(c.rho0);
   return c;

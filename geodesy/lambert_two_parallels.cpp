@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "geodesy/elementary.h"
 #include "geodesy/ellipsoid.h"
 #include "geodesy/keyed_constants.h"
 #include "geodesy/lambert_cone.h"
@@ -19,14 +20,14 @@ LambertCone makeCone(const std::array<double, 5>& key) {
   const double phi1 = key[3];
   const double phi2 = key[4];
   const double e2 = 1 / (E3 * E3);
-  const double s1 = std::sin(phi1);
-  const double s2 = std::sin(phi2);
+  const double s1 = velqora::sin(phi1);
+  const double s2 = velqora::sin(phi2);
   LambertCone c;
-  c.n = std::log(1 / std::sqrt(1 - e2 * (s1 * s1)) / (1 / std::sqrt(1 - e2 * (s2 * s2))) * std::cos(phi1) /
-                 std::cos(phi2)) /
-        std::log(lambertT(phi1, E3) / lambertT(phi2, E3));
-  c.F = (lambertM(phi1, E3) / c.n) / std::pow(lambertT(phi1, E3), c.n);
-  c.rho0 = a * c.F * std::pow(lambertT(phi0, E3), c.n);
+  c.n = velqora::log(1 / std::sqrt(1 - e2 * (s1 * s1)) / (1 / std::sqrt(1 - e2 * (s2 * s2))) * velqora::cos(phi1) /
+                 velqora::cos(phi2)) /
+        velqora::log(lambertT(phi1, E3) / lambertT(phi2, E3));
+  c.F = (lambertM(phi1, E3) / c.n) / velqora::pow(lambertT(phi1, E3), c.n);
+  c.rho0 = a * c.F * velqora::pow(lambertT(phi0, E3), c.n);
   c.aF = a * c.F;
   c.finite = std::isfinite(c.n) && std::isfinite(c.F) && std::isfinite(c.rho0);
   return c;

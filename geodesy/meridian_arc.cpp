@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "geodesy/constants.h"
+#include "geodesy/elementary.h"
 #include "geodesy/ellipsoid.h"
 
 namespace velqora {
@@ -45,7 +46,7 @@ const ArcSeries& arcSeries(double re) {
     for (int i = 0; i < 5; ++i) {
       const double sign = i % 2 == 0 ? 1.0 : -1.0;
       for (int j = 0; j < 5; ++j) {
-        const double power = std::pow(re, 2 * j);
+        const double power = velqora::pow(re, 2 * j);
         series.coefficient[i][j] = sign * ARCCOEF[i][j] / power;
       }
     }
@@ -66,7 +67,7 @@ double FRMEQTR(double phi) {
   double S = 0;
   for (int j = 0; j < 5; ++j) S += series.coefficient[0][j] * phi;
   for (int i = 1; i < 5; ++i) {
-    const double s = std::sin((2.0 * i) * phi);
+    const double s = velqora::sin((2.0 * i) * phi);
     for (int j = 0; j < 5; ++j) S += series.coefficient[i][j] * s / i / 2;
   }
   return S * EARTH[0] * series.oneMinusE2;
@@ -74,8 +75,8 @@ double FRMEQTR(double phi) {
 
 float LNGARCM(double phi) {
   const double e2 = 1 / (EARTH[3] * EARTH[3]);
-  const double s = std::sin(phi);
-  const double M = EARTH[0] * (1 - e2) / std::pow(1 - e2 * (s * s), 1.5);
+  const double s = velqora::sin(phi);
+  const double M = EARTH[0] * (1 - e2) / velqora::pow(1 - e2 * (s * s), 1.5);
   return static_cast<float>(M * PI / 10800);
 }
 

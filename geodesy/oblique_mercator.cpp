@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "geodesy/constants.h"
+#include "geodesy/elementary.h"
 #include "geodesy/ellipsoid.h"
 #include "geodesy/keyed_constants.h"
 #include "geodesy/projections.h"
@@ -32,17 +33,17 @@ ObliqueMercatorSphere makeSphere(const std::array<double, 3>& key) {
   const double E3 = key[1];
   const double phi0 = key[2];
   const double e2 = 1 / (E3 * E3);
-  const double sinphi0 = std::sin(phi0);
-  const double cosphi0 = std::cos(phi0);
+  const double sinphi0 = velqora::sin(phi0);
+  const double cosphi0 = velqora::cos(phi0);
 
   ObliqueMercatorSphere c;
   c.R = a * std::sqrt(1 - e2) / (1 - e2 * (sinphi0 * sinphi0));
   c.alpha = std::sqrt(1 + cosphi0 * cosphi0 * cosphi0 * cosphi0 / (E3 * E3 - 1));
-  c.b0 = std::atan(sinphi0 / std::sqrt(c.alpha * c.alpha - sinphi0 * sinphi0));
-  c.K = std::log(std::tan(PI / 4 + c.b0 / 2)) - c.alpha * std::log(std::tan(PI / 4 + phi0 / 2)) +
-        c.alpha / E3 / 2 * std::log((E3 + sinphi0) / (E3 - sinphi0));
-  c.sinb0 = std::sin(c.b0);
-  c.cosb0 = std::cos(c.b0);
+  c.b0 = velqora::atan(sinphi0 / std::sqrt(c.alpha * c.alpha - sinphi0 * sinphi0));
+  c.K = velqora::log(velqora::tan(PI / 4 + c.b0 / 2)) - c.alpha * velqora::log(velqora::tan(PI / 4 + phi0 / 2)) +
+        c.alpha / E3 / 2 * velqora::log((E3 + sinphi0) / (E3 - sinphi0));
+  c.sinb0 = velqora::sin(c.b0);
+  c.cosb0 = velqora::cos(c.b0);
   c.eTerm = c.alpha / E3 / 2;
   c.finite = std::isfinite(c.R) && std::isfinite(c.alpha) && std::isfinite(c.b0) && std::isfinite(c.K);
   return c;
@@ -59,21 +60,21 @@ Domain OMXYZ(double dlam, double phi, double phi0, double& X, double& Y) {
   const ObliqueMercatorSphere& c = sphereCache.get({a, E3, phi0}, makeSphere);
   if (!c.finite) return Domain::outside;
 
-  const double sinphi = std::sin(phi);
-  const double S = c.alpha * std::log(std::tan(PI / 4 + phi / 2)) -
-                   c.eTerm * std::log((E3 + sinphi) / (E3 - sinphi)) + c.K;
-  const double b = 2 * (std::atan(std::exp(S)) - PI / 4);
+  const double sinphi = velqora::sin(phi);
+  const double S = c.alpha * velqora::log(velqora::tan(PI / 4 + phi / 2)) -
+                   c.eTerm * velqora::log((E3 + sinphi) / (E3 - sinphi)) + c.K;
+  const double b = 2 * (velqora::atan(velqora::exp(S)) - PI / 4);
   const double l = c.alpha * dlam;
-  const double cosl = std::cos(l);
+  const double cosl = velqora::cos(l);
   // The denominator times cos b is the cosine of the spherical distance from the
   // origin: at 90 degrees of arc and beyond, the plain arctangent below would take
   // the wrong branch, so such a point lies outside.
-  const double denominator = c.sinb0 * std::tan(b) + c.cosb0 * cosl;
+  const double denominator = c.sinb0 * velqora::tan(b) + c.cosb0 * cosl;
   if (!(denominator > 0)) return Domain::outside;
-  const double lbar = std::atan(std::sin(l) / denominator);
-  const double s = c.cosb0 * std::sin(b) - c.sinb0 * std::cos(b) * cosl;
+  const double lbar = velqora::atan(velqora::sin(l) / denominator);
+  const double s = c.cosb0 * velqora::sin(b) - c.sinb0 * velqora::cos(b) * cosl;
   const double x = c.R * lbar;
-  const double y = c.R / 2 * std::log((1 + s) / (1 - s));
+  const double y = c.R / 2 * velqora::log((1 + s) / (1 - s));
   if (!finite(x, y)) return Domain::outside;
   X = x;
   Y = y;

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "geodesy/constants.h"
+#include "geodesy/elementary.h"
 #include "geodesy/ellipsoid.h"
 #include "geodesy/keyed_constants.h"
 #include "geodesy/projections.h"
@@ -17,8 +18,8 @@ namespace {
 
 // Isometric latitude of psi on the ellipsoid of inverse eccentricity E3.
 double isometricLatitude(double psi, double E3) {
-  const double s = std::sin(psi);
-  return std::log(std::tan(PI / 4 + psi / 2)) - std::log((E3 + s) / (E3 - s)) / E3 / 2;
+  const double s = velqora::sin(psi);
+  return velqora::log(velqora::tan(PI / 4 + psi / 2)) - velqora::log((E3 + s) / (E3 - s)) / E3 / 2;
 }
 
 // The sphere's constants for one ellipsoid and origin latitude.
@@ -37,19 +38,19 @@ StereographicSphere makeSphere(const std::array<double, 3>& key) {
   const double a = key[0];
   const double E3 = key[1];
   const double phi0 = key[2];
-  const double sinphi0 = std::sin(phi0);
-  const double cosphi0 = std::cos(phi0);
+  const double sinphi0 = velqora::sin(phi0);
+  const double cosphi0 = velqora::cos(phi0);
 
   StereographicSphere c;
   const double N0 = a * E3 / std::sqrt(E3 * E3 - sinphi0 * sinphi0);
   const double M0 = N0 * (E3 * E3 - 1) / (E3 * E3 - sinphi0 * sinphi0);
   c.R = std::sqrt(N0 * M0);
-  c.b0 = std::atan(std::tan(phi0) * std::sqrt(M0 / N0));
+  c.b0 = velqora::atan(velqora::tan(phi0) * std::sqrt(M0 / N0));
   c.alpha = std::sqrt(1 + cosphi0 * cosphi0 * cosphi0 * cosphi0 / (E3 * E3 - 1));
-  c.K = std::log(std::tan(PI / 4 + c.b0 / 2)) - c.alpha * isometricLatitude(phi0, E3);
+  c.K = velqora::log(velqora::tan(PI / 4 + c.b0 / 2)) - c.alpha * isometricLatitude(phi0, E3);
   c.twoR = 2 * c.R;
-  c.sinb0 = std::sin(c.b0);
-  c.cosb0 = std::cos(c.b0);
+  c.sinb0 = velqora::sin(c.b0);
+  c.cosb0 = velqora::cos(c.b0);
   c.finite = std::isfinite(c.R) && std::isfinite(c.alpha) && std::isfinite(c.b0) && std::isfinite(c.K);
   return c;
 }
@@ -66,22 +67,22 @@ Domain SCXYZ(double dlam, double phi, double phi0, double& X, double& Y) {
   if (!c.finite) return Domain::outside;
 
   const double S = c.alpha * isometricLatitude(phi, E3) + c.K;
-  const double b = 2 * std::atan(std::exp(S)) - PI / 2;
+  const double b = 2 * velqora::atan(velqora::exp(S)) - PI / 2;
   const double l = c.alpha * dlam;
-  const double sinl = std::sin(l);
-  const double cosl = std::cos(l);
-  const double cosb = std::cos(b);
+  const double sinl = velqora::sin(l);
+  const double cosl = velqora::cos(l);
+  const double cosb = velqora::cos(b);
   // At the origin itself both arguments are (nearly) 0; the azimuth is then
   // meaningless but harmless, because the radius below is 0 there.
-  const double Az = std::atan2(sinl, std::tan(b) * c.cosb0 - c.sinb0 * cosl);
-  const double sinhalfdb = std::sin((b - c.b0) / 2);
-  const double sinhalfl = std::sin(l / 2);
+  const double Az = velqora::atan2(sinl, velqora::tan(b) * c.cosb0 - c.sinb0 * cosl);
+  const double sinhalfdb = velqora::sin((b - c.b0) / 2);
+  const double sinhalfl = velqora::sin(l / 2);
   const double h = sinhalfdb * sinhalfdb + sinhalfl * sinhalfl * cosb * c.cosb0;
   // h = 1 at the antipode of the origin, which the stereographic sends to infinity.
   if (!(h < 1)) return Domain::outside;
   const double rho = c.twoR * std::sqrt(h / (1 - h));
-  const double x = rho * std::sin(Az);
-  const double y = rho * std::cos(Az);
+  const double x = rho * velqora::sin(Az);
+  const double y = rho * velqora::cos(Az);
   if (!finite(x, y)) return Domain::outside;
   X = x;
   Y = y;

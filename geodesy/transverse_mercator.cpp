@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "geodesy/elementary.h"
 #include "geodesy/ellipsoid.h"
 #include "geodesy/meridian_arc.h"
 #include "geodesy/projections.h"
@@ -15,12 +16,12 @@ Domain TMXYZ(double dlam, double phi, double& X, double& Y) {
   const double E3 = EARTH[3];
   const double L = dlam;
 
-  const double sinPhi = std::sin(phi);
-  const double cosPhi = std::cos(phi);
+  const double sinPhi = velqora::sin(phi);
+  const double cosPhi = velqora::cos(phi);
   const double q = sinPhi / E3;
   const double N = a / std::sqrt(1 - q * q);
   const double S = FRMEQTR(phi);
-  const double t = std::tan(phi);
+  const double t = velqora::tan(phi);
   const double t2 = t * t;
   const double t4 = t2 * t2;
   const double eta2 = cosPhi * cosPhi / (E3 * E3 - 1);

@@ -11,6 +11,7 @@
 #include "geodesy/degfact.h"
 #include "geodesy/dispatcher.h"
 #include "geodesy/display.h"
+#include "geodesy/elementary.h"
 #include "geodesy/ellipsoid.h"
 #include "geodesy/number_text.h"
 #include "window/conversion_steps.h"
@@ -48,7 +49,7 @@ void BUTTON4_ON(Form& form) {
 
   // First estimate: the grid offsets from the origin taken as arcs of the polar radius.
   double phi = o.phi0 + ((Y - Ys) / k0) / EARTH[1];
-  double dlam = (((X - Xs) / k0) / EARTH[1]) / std::cos(phi);
+  double dlam = (((X - Xs) / k0) / EARTH[1]) / velqora::cos(phi);
   double Xc = 0;
   double Yc = 0;
   double dX = 0;
@@ -62,10 +63,10 @@ void BUTTON4_ON(Form& form) {
     dY = Y - Yc;
     if (n > ITERATION_LIMIT) break;
     if (dX * dX + dY * dY < TOLERANCE_KM2) break;
-    const double s = std::sin(phi);
+    const double s = velqora::sin(phi);
     const double N = EARTH[0] * EARTH[3] / std::sqrt(EARTH[3] * EARTH[3] - s * s);
     phi = phi + dY / N;
-    dlam = dlam + (dX / N) / std::cos(phi);
+    dlam = dlam + (dX / N) / velqora::cos(phi);
   }
 
   // Residual of the estimate shown, computed minus typed, in metres.
