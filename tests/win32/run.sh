@@ -23,8 +23,10 @@ linux_build=${2:-$root/build}
 find_built() { find "$win_build" -name "$1" -not -path '*/velqora-windows/*' -not -path '*/wineprefix/*' | head -1; }
 replay_exe=$(find_built velqora-replay.exe)
 window_exe=$(find_built velqora.exe)
-[ -n "$replay_exe" ] && [ -n "$window_exe" ] ||
-  { echo "run.sh: velqora.exe or velqora-replay.exe is missing in $win_build" >&2; exit 2; }
+if [ -z "$replay_exe" ] || [ -z "$window_exe" ]; then
+  echo "run.sh: velqora.exe or velqora-replay.exe is missing in $win_build" >&2
+  exit 2
+fi
 
 work=$win_build/win32-tests
 rm -rf "$work"
@@ -38,6 +40,8 @@ passed=0
 failed=0
 pass() { echo "PASS $1"; passed=$((passed + 1)); }
 fail() { echo "FAIL $1"; failed=$((failed + 1)); }
+# verdict STATUS PASS-TEXT FAIL-TEXT, for a test whose check is one command's status.
+verdict() { if [ "$1" -eq 0 ]; then pass "$2"; else fail "$3"; fi; }
 
 # replay DATA-FOLDER-IN-WINDOWS-FORM SCRIPT-FILE OUT-FILE: the status of velqora-replay.exe.
 replay() { timeout 30 wine "$replay_exe" "$1" <"$2" >"$3" 2>"$3.err"; }
@@ -138,10 +142,11 @@ if [ -z "$window" ]; then
 else
   sleep 0.5
   title=$(xdotool getwindowname "$window")
-  [ "$title" = Velqora ] && pass "smoke: title \"$title\"" || fail "smoke: title \"$title\", not \"Velqora\""
+  [ "$title" = Velqora ]
+  verdict $? "smoke: title \"$title\"" "smoke: title \"$title\", not \"Velqora\""
   size=$(xwininfo -id "$window" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }')
-  [ "$size" = "${client_w}x${client_h}" ] && pass "smoke: client area $size" ||
-    fail "smoke: client area $size, not ${client_w}x${client_h}"
+  [ "$size" = "${client_w}x${client_h}" ]
+  verdict $? "smoke: client area $size" "smoke: client area $size, not ${client_w}x${client_h}"
 
   # Mouse positions in pixels of the client area, from layout units.
   click() { xdotool mousemove --window "$window" "$(px "$1")" "$(px "$2")" click 1; sleep 0.3; }
@@ -190,10 +195,10 @@ else
   click 487 349           # BUTTON2 at 353,336, 269x26: "By Polar Coordinate(Decimal)"
   got_x=$(read_field 93 381)  # EDIT22
   got_y=$(read_field 93 407)  # EDIT23
-  [ -n "$want_x" ] && [ "$got_x" = "$want_x" ] && pass "smoke: X \"$got_x\"" ||
-    fail "smoke: X \"$got_x\", the replay tool gives \"$want_x\""
-  [ -n "$want_y" ] && [ "$got_y" = "$want_y" ] && pass "smoke: Y \"$got_y\"" ||
-    fail "smoke: Y \"$got_y\", the replay tool gives \"$want_y\""
+  [ -n "$want_x" ] && [ "$got_x" = "$want_x" ]
+  verdict $? "smoke: X \"$got_x\"" "smoke: X \"$got_x\", the replay tool gives \"$want_x\""
+  [ -n "$want_y" ] && [ "$got_y" = "$want_y" ]
+  verdict $? "smoke: Y \"$got_y\"" "smoke: Y \"$got_y\", the replay tool gives \"$want_y\""
   if [ "$got_x" != "$want_x" ] || [ "$got_y" != "$want_y" ]; then
     import -window root "$work/smoke-failed.png" 2>/dev/null && echo "  the screen: $work/smoke-failed.png"
   fi
@@ -207,7 +212,8 @@ else
   else
     wait "$app"
     status=$?
-    [ "$status" -eq 0 ] && pass "smoke: closes on Alt+F4" || fail "smoke: exit status $status after Alt+F4"
+    [ "$status" -eq 0 ]
+    verdict $? "smoke: closes on Alt+F4" "smoke: exit status $status after Alt+F4"
   fi
 fi
 
@@ -221,7 +227,8 @@ if [ -n "$sweep_exe" ] && [ -x "$sweep" ]; then
     fail "digits: compare_digits.sh"
   fi
 else
-  echo "skip: digits need tools/digit_sweep.exe in $win_build (-DVELQORA_TOOLS=ON) and tools/digit_sweep in $linux_build"
+  [ -n "$sweep_exe" ] || echo "skip: digits: no tools/digit_sweep.exe in $win_build (configure it with -DVELQORA_TOOLS=ON)"
+  [ -x "$sweep" ] || echo "skip: digits: no $sweep (configure the Linux build with -DVELQORA_TOOLS=ON)"
 fi
 
 echo "$passed passed, $failed failed"

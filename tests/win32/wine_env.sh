@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the Windows tests and tools/screenshot-windows.sh:
 #   . tests/win32/wine_env.sh BUILD-DIR
 # Runs Wine in a prefix of its own under BUILD-DIR (made once, so a clean build folder
@@ -31,7 +32,8 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$wine_displayfile" >/de
 wine_xvfb=$!
 for _ in $(seq 100); do [ -s "$wine_displayfile" ] && break; sleep 0.1; done
 [ -s "$wine_displayfile" ] || { echo "wine_env: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -1 "$wine_displayfile")"
+DISPLAY=":$(head -1 "$wine_displayfile")"
+export DISPLAY
 
 # A new prefix takes some 15 s; a program's first run in an unready prefix may lose
 # its standard output. The window's sizes are checked at 96 DPI, so that is set rather
