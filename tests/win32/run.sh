@@ -32,6 +32,7 @@ work=$win_build/win32-tests
 rm -rf "$work"
 mkdir -p "$work"
 
+# shellcheck source=tests/win32/wine_env.sh
 . "$root/tests/win32/wine_env.sh" "$win_build"
 # One wineserver for the whole run rather than one per program started.
 wineserver -p
