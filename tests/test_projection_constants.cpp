@@ -10,6 +10,7 @@
 
 #include "datafiles/grid_group.h"
 #include "geodesy/dispatcher.h"
+#include "geodesy/elementary.h"
 #include "geodesy/meridian_arc.h"
 #include "geodesy/projections.h"
 #include "tests/projection_support.h"
@@ -31,75 +32,75 @@ XY literalOM(double dlam, double phi, double phi0) {
   const double a = EARTH[0];
   const double E3 = EARTH[3];
   const double e2 = 1 / (E3 * E3);
-  const double R = a * std::sqrt(1 - e2) / (1 - e2 * (std::sin(phi0) * std::sin(phi0)));
-  const double c0 = std::cos(phi0);
+  const double R = a * std::sqrt(1 - e2) / (1 - e2 * (velqora::sin(phi0) * velqora::sin(phi0)));
+  const double c0 = velqora::cos(phi0);
   const double alpha = std::sqrt(1 + c0 * c0 * c0 * c0 / (E3 * E3 - 1));
-  const double b0 = std::atan(std::sin(phi0) / std::sqrt(alpha * alpha - std::sin(phi0) * std::sin(phi0)));
-  const double K = std::log(std::tan(PI / 4 + b0 / 2)) - alpha * std::log(std::tan(PI / 4 + phi0 / 2)) +
-                   alpha / E3 / 2 * std::log((E3 + std::sin(phi0)) / (E3 - std::sin(phi0)));
-  const double S = alpha * std::log(std::tan(PI / 4 + phi / 2)) -
-                   alpha / E3 / 2 * std::log((E3 + std::sin(phi)) / (E3 - std::sin(phi))) + K;
-  const double b = 2 * (std::atan(std::exp(S)) - PI / 4);
+  const double b0 = velqora::atan(velqora::sin(phi0) / std::sqrt(alpha * alpha - velqora::sin(phi0) * velqora::sin(phi0)));
+  const double K = velqora::log(velqora::tan(PI / 4 + b0 / 2)) - alpha * velqora::log(velqora::tan(PI / 4 + phi0 / 2)) +
+                   alpha / E3 / 2 * velqora::log((E3 + velqora::sin(phi0)) / (E3 - velqora::sin(phi0)));
+  const double S = alpha * velqora::log(velqora::tan(PI / 4 + phi / 2)) -
+                   alpha / E3 / 2 * velqora::log((E3 + velqora::sin(phi)) / (E3 - velqora::sin(phi))) + K;
+  const double b = 2 * (velqora::atan(velqora::exp(S)) - PI / 4);
   const double l = alpha * dlam;
-  const double lbar = std::atan(std::sin(l) / (std::sin(b0) * std::tan(b) + std::cos(b0) * std::cos(l)));
-  const double s = std::cos(b0) * std::sin(b) - std::sin(b0) * std::cos(b) * std::cos(l);
-  return {R * lbar, R / 2 * std::log((1 + s) / (1 - s))};
+  const double lbar = velqora::atan(velqora::sin(l) / (velqora::sin(b0) * velqora::tan(b) + velqora::cos(b0) * velqora::cos(l)));
+  const double s = velqora::cos(b0) * velqora::sin(b) - velqora::sin(b0) * velqora::cos(b) * velqora::cos(l);
+  return {R * lbar, R / 2 * velqora::log((1 + s) / (1 - s))};
 }
 
 double m(double psi) {
   const double E3 = EARTH[3];
-  return std::cos(psi) * E3 / std::sqrt(E3 * E3 - std::sin(psi) * std::sin(psi));
+  return velqora::cos(psi) * E3 / std::sqrt(E3 * E3 - velqora::sin(psi) * velqora::sin(psi));
 }
 double t(double psi) {
   const double E3 = EARTH[3];
-  return std::tan(PI / 4 - psi / 2) * std::pow((E3 + std::sin(psi)) / (E3 - std::sin(psi)), 1 / E3 / 2);
+  return velqora::tan(PI / 4 - psi / 2) * velqora::pow((E3 + velqora::sin(psi)) / (E3 - velqora::sin(psi)), 1 / E3 / 2);
 }
 
 XY literalLC1(double dlam, double phi, double phi0) {
   const double a = EARTH[0];
-  const double n = std::sin(phi0);
-  const double F = (m(phi0) / n) / std::pow(t(phi0), n);
-  const double rho0 = a * F * std::pow(t(phi0), n);
-  const double rho = a * F * std::pow(t(phi), n);
-  return {rho * std::sin(n * dlam), rho0 - rho * std::cos(n * dlam)};
+  const double n = velqora::sin(phi0);
+  const double F = (m(phi0) / n) / velqora::pow(t(phi0), n);
+  const double rho0 = a * F * velqora::pow(t(phi0), n);
+  const double rho = a * F * velqora::pow(t(phi), n);
+  return {rho * velqora::sin(n * dlam), rho0 - rho * velqora::cos(n * dlam)};
 }
 
 XY literalLC2(double dlam, double phi, double phi0, double phi1, double phi2) {
   const double a = EARTH[0];
   const double e2 = 1 / (EARTH[3] * EARTH[3]);
-  const double n = std::log(1 / std::sqrt(1 - e2 * (std::sin(phi1) * std::sin(phi1))) /
-                            (1 / std::sqrt(1 - e2 * (std::sin(phi2) * std::sin(phi2)))) * std::cos(phi1) /
-                            std::cos(phi2)) /
-                   std::log(t(phi1) / t(phi2));
-  const double F = (m(phi1) / n) / std::pow(t(phi1), n);
-  const double rho0 = a * F * std::pow(t(phi0), n);
-  const double rho = a * F * std::pow(t(phi), n);
-  return {rho * std::sin(n * dlam), rho0 - rho * std::cos(n * dlam)};
+  const double n = velqora::log(1 / std::sqrt(1 - e2 * (velqora::sin(phi1) * velqora::sin(phi1))) /
+                            (1 / std::sqrt(1 - e2 * (velqora::sin(phi2) * velqora::sin(phi2)))) * velqora::cos(phi1) /
+                            velqora::cos(phi2)) /
+                   velqora::log(t(phi1) / t(phi2));
+  const double F = (m(phi1) / n) / velqora::pow(t(phi1), n);
+  const double rho0 = a * F * velqora::pow(t(phi0), n);
+  const double rho = a * F * velqora::pow(t(phi), n);
+  return {rho * velqora::sin(n * dlam), rho0 - rho * velqora::cos(n * dlam)};
 }
 
 double q(double psi) {
   const double E3 = EARTH[3];
-  return std::log(std::tan(PI / 4 + psi / 2)) - std::log((E3 + std::sin(psi)) / (E3 - std::sin(psi))) / E3 / 2;
+  return velqora::log(velqora::tan(PI / 4 + psi / 2)) - velqora::log((E3 + velqora::sin(psi)) / (E3 - velqora::sin(psi))) / E3 / 2;
 }
 
 XY literalSC(double dlam, double phi, double phi0) {
   const double a = EARTH[0];
   const double E3 = EARTH[3];
-  const double N0 = a * E3 / std::sqrt(E3 * E3 - std::sin(phi0) * std::sin(phi0));
-  const double M0 = N0 * (E3 * E3 - 1) / (E3 * E3 - std::sin(phi0) * std::sin(phi0));
+  const double N0 = a * E3 / std::sqrt(E3 * E3 - velqora::sin(phi0) * velqora::sin(phi0));
+  const double M0 = N0 * (E3 * E3 - 1) / (E3 * E3 - velqora::sin(phi0) * velqora::sin(phi0));
   const double R = std::sqrt(N0 * M0);
-  const double b0 = std::atan(std::tan(phi0) * std::sqrt(M0 / N0));
-  const double c0 = std::cos(phi0);
+  const double b0 = velqora::atan(velqora::tan(phi0) * std::sqrt(M0 / N0));
+  const double c0 = velqora::cos(phi0);
   const double alpha = std::sqrt(1 + c0 * c0 * c0 * c0 / (E3 * E3 - 1));
-  const double K = std::log(std::tan(PI / 4 + b0 / 2)) - alpha * q(phi0);
+  const double K = velqora::log(velqora::tan(PI / 4 + b0 / 2)) - alpha * q(phi0);
   const double S = alpha * q(phi) + K;
-  const double b = 2 * std::atan(std::exp(S)) - PI / 2;
+  const double b = 2 * velqora::atan(velqora::exp(S)) - PI / 2;
   const double l = alpha * dlam;
-  const double Az = std::atan2(std::sin(l), std::tan(b) * std::cos(b0) - std::sin(b0) * std::cos(l));
-  const double h = std::sin((b - b0) / 2) * std::sin((b - b0) / 2) +
-                   std::sin(l / 2) * std::sin(l / 2) * std::cos(b) * std::cos(b0);
+  const double Az = velqora::atan2(velqora::sin(l), velqora::tan(b) * velqora::cos(b0) - velqora::sin(b0) * velqora::cos(l));
+  const double h = velqora::sin((b - b0) / 2) * velqora::sin((b - b0) / 2) +
+                   velqora::sin(l / 2) * velqora::sin(l / 2) * velqora::cos(b) * velqora::cos(b0);
   const double rho = 2 * R * std::sqrt(h / (1 - h));
-  return {rho * std::sin(Az), rho * std::cos(Az)};
+  return {rho * velqora::sin(Az), rho * velqora::cos(Az)};
 }
 
 TEST(ProjectionConstants, KeptConstantsGiveTheSameBitsAsThePlainSteps) {
