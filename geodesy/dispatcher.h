@@ -1,24 +1,40 @@
 #pragma once
 
+#include "geodesy/conversion_refusal.h"
 #include "geodesy/domain.h"
+#include "geodesy/grid_definition.h"
+#include "geodesy/outcome.h"
+#include "geodesy/projection_code.h"
 
 namespace velqora {
 
-// Projection codes: the 0-based positions in the projection list.
-enum ProjectionCode : int {
-  NO_PROJECTION = 0,
-  TRANSVERSE_MERCATOR = 1,
-  OBLIQUE_MERCATOR = 2,
-  LAMBERT_TWO_PARALLELS = 3,
-  LAMBERT_ONE_PARALLEL = 4,
-  CASSINI_SOLDNER = 5,
-  OBLIQUE_STEREOGRAPHIC = 6,
+// A projection request: the point's longitude difference from the origin and its
+// latitude, the origin latitude and the standard parallels, all in radians.
+struct ProjectionRequest {
+  double dlam = 0;
+  double phi = 0;
+  double phi0 = 0;
+  double phi1 = 0;
+  double phi2 = 0;
 };
 
+struct GridPoint {
+  double x = 0;  // km, easting component
+  double y = 0;  // km, northing component
+};
+
+// The dispatcher's steps for a given grid, on the current EARTH: the projection the
+// grid's code selects, its raw coordinates scaled by the grid's factor and shifted.
+// Refused with invalidGrid when the grid's own values define no projection (for any
+// point), outsideArea when this point has no coordinates, noProjection for a code
+// that selects none.
+[[nodiscard]] Outcome<GridPoint, ConversionRefusal> gridPointOf(const GridDefinition& grid,
+                                                                const ProjectionRequest& request);
+
 // Grid coordinates (km) of a point for the projection PRJKIND and the grid group
-// GRID: the projection's raw coordinates scaled by GRID(8) and shifted by GRID(6),
-// GRID(7). On Domain::outside (and for a code that selects no projection) X and Y
-// are left as they were.
+// GRID (geodesy/grid_record.h): gridPointOf over the record. On any refusal, and for
+// a code that selects no projection, X and Y are left as they were;
+// Domain::invalidGrid tells a grid that no point can use.
 Domain PRJSL(double dlam, double phi, double phi0, double phi1, double phi2, double& X, double& Y);
 
 }  // namespace velqora
