@@ -16,14 +16,16 @@ public:
 // Lines are gathered into one large block and written a block at a time.
 class BufferedOutput {
 public:
-  static constexpr std::size_t BLOCK = std::size_t{1} << 20;
+  static constexpr std::size_t DEFAULT_BLOCK = std::size_t{1} << 20;
 
-  explicit BufferedOutput(ByteSink& sink) : sink_(sink) { pending_.reserve(BLOCK + 4096); }
+  explicit BufferedOutput(ByteSink& sink, std::size_t block = DEFAULT_BLOCK) : sink_(sink), block_(block) {
+    pending_.reserve(block + 4096);
+  }
 
   // Appended to, then lineDone() once per line.
   std::string& text() { return pending_; }
   void lineDone() {
-    if (pending_.size() >= BLOCK) flush();
+    if (pending_.size() >= block_) flush();
   }
   void flush() {
     if (!pending_.empty()) sink_.write(pending_);
@@ -32,6 +34,7 @@ public:
 
 private:
   ByteSink& sink_;
+  std::size_t block_;
   std::string pending_;
 };
 
