@@ -1,0 +1,133 @@
+#include "converter/core_conversion.h"
+
+#include <cmath>
+#include <string>
+#include <utility>
+
+#include "geodesy/forward_conversion.h"
+#include "geodesy/inverse_conversion.h"
+#include "geodesy/number_text.h"
+
+namespace velqora::convert {
+
+namespace {
+
+// A coordinate text as the window reads its field. A number beyond the double range has
+// no angle or distance; the window refuses it as outside the projection's area.
+bool readNumber(std::string_view text, double& value) {
+  value = Number(text);
+  return std::isfinite(value);
+}
+
+// An angle typed in three fields: the sign of the whole angle is the first character
+// of the degrees text, so "-0", "30", "0" is -0.5 degrees.
+bool readAngle(std::string_view degrees, std::string_view minutes, std::string_view seconds, double& value) {
+  const double sign = Sign(degrees);
+  const SexagesimalAngle angle{Number(degrees), sign * Number(minutes), sign * Number(seconds)};
+  value = angle.decimalDegrees();
+  return std::isfinite(value);
+}
+
+std::string reasonFor(ConversionRefusal refusal) {
+  switch (refusal) {
+    case ConversionRefusal::outsideArea:
+      return "the point is outside the area that the projection can convert";
+    case ConversionRefusal::invalidGrid:
+    case ConversionRefusal::noProjection:
+    case ConversionRefusal::unusableEllipsoid:
+      break;
+  }
+  return std::string("the grid data: ") + refusalMessage(refusal);
+}
+
+const std::string BEYOND_RANGE = "a coordinate is beyond the range of numbers";
+
+void appendDerived(std::vector<std::string>& out, DerivedTexts&& t) {
+  out.push_back(std::move(t.angle));
+  out.push_back(std::move(t.tangent));
+  out.push_back(std::move(t.scaleFactor));
+  out.push_back(std::move(t.arcSecondLength));
+}
+
+void appendAngle(std::vector<std::string>& out, AngleTexts&& t) {
+  out.push_back(std::move(t.degrees));
+  out.push_back(std::move(t.minutes));
+  out.push_back(std::move(t.seconds));
+}
+
+}  // namespace
+
+PointConversion coreConversion(const Ellipsoid& ellipsoid, const GridDefinition& grid, Direction direction) {
+  PointConversion c;
+  const bool derived = direction.derived;
+  if (!direction.inverse) {
+    c.resultNames = {"x_km", "y_km"};
+    if (direction.sexagesimal) {
+      c.coordinateCount = 6;
+      c.mayBeEmpty = {1, 2, 4, 5};
+    }
+    const bool sexagesimal = direction.sexagesimal;
+    c.convert = [=](std::span<const std::string_view> t) {
+      PointResult r;
+      double longitude = 0;
+      double latitude = 0;
+      const bool read = sexagesimal ? readAngle(t[0], t[1], t[2], longitude) && readAngle(t[3], t[4], t[5], latitude)
+                                    : readNumber(t[0], longitude) && readNumber(t[1], latitude);
+      if (!read) {
+        r.refusal = BEYOND_RANGE;
+        return r;
+      }
+      // As the window converts: without derived values a point is still refused when
+      // they have none.
+      const auto converted = convertToGridWithDerivedValues(ellipsoid, grid, longitude, latitude);
+      if (!converted) {
+        r.refusal = reasonFor(converted.reason());
+        return r;
+      }
+      GridPointTexts texts = gridPointTexts(converted->point);
+      r.texts.reserve(6);
+      r.texts.push_back(std::move(texts.x));
+      r.texts.push_back(std::move(texts.y));
+      if (derived) appendDerived(r.texts, derivedTexts(converted->derived));
+      return r;
+    };
+  } else {
+    c.resultNames = direction.sexagesimal
+                        ? std::vector<std::string>{"longitude_deg", "longitude_arcmin", "longitude_arcsec",
+                                                   "latitude_deg", "latitude_arcmin", "latitude_arcsec"}
+                        : std::vector<std::string>{"longitude", "latitude"};
+    c.resultNames.insert(c.resultNames.end(), {"error_x_m", "error_y_m"});
+    const bool sexagesimal = direction.sexagesimal;
+    c.convert = [=](std::span<const std::string_view> t) {
+      PointResult r;
+      double x = 0;
+      double y = 0;
+      if (!readNumber(t[0], x) || !readNumber(t[1], y)) {
+        r.refusal = BEYOND_RANGE;
+        return r;
+      }
+      const auto converted = convertToGeographicWithDerivedValues(ellipsoid, grid, x, y);
+      if (!converted) {
+        r.refusal = reasonFor(converted.reason());
+        return r;
+      }
+      InverseTexts texts = inverseTexts(*converted);
+      r.texts.reserve(12);
+      if (sexagesimal) {
+        appendAngle(r.texts, std::move(texts.point.longitudeParts));
+        appendAngle(r.texts, std::move(texts.point.latitudeParts));
+      } else {
+        r.texts.push_back(std::move(texts.point.longitude));
+        r.texts.push_back(std::move(texts.point.latitude));
+      }
+      r.texts.push_back(std::move(texts.residuals.x));
+      r.texts.push_back(std::move(texts.residuals.y));
+      if (derived) appendDerived(r.texts, std::move(texts.derived));
+      return r;
+    };
+  }
+  if (derived) c.resultNames.insert(c.resultNames.end(), {"angle_to_true_north_deg", "tangent", "scale_factor", "arcsecond_m"});
+  return c;
+}
+
+}  // namespace velqora::convert

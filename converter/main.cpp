@@ -1,0 +1,233 @@
+// velqora-convert: converts files of points, one a line, with the window's conversions
+// and the window's texts. See `velqora-convert --help`.
+
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <CLI/CLI.hpp>
+
+#include "converter/batch.h"
+#include "converter/conversion_setup.h"
+#include "converter/files.h"
+#include "converter/progress.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace {
+
+using namespace velqora::convert;
+
+constexpr int EXIT_ALL_CONVERTED = 0;
+constexpr int EXIT_SOME_FAILED = 1;
+constexpr int EXIT_USAGE = 2;
+constexpr std::uint64_t PROGRESS_MIN_BYTES = 1 << 20;
+const std::string STANDARD_INPUT = "-";
+
+std::filesystem::path pathOf(const std::string& utf8) { return std::filesystem::path(std::u8string(utf8.begin(), utf8.end())); }
+
+std::string utf8Of(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return {text.begin(), text.end()};
+}
+
+struct CommandLine {
+  Choices choices;
+  std::string data = ".";
+  std::vector<std::string> files;
+  std::optional<std::string> output;
+  std::optional<std::string> delimiter;
+  std::optional<std::string> columns;
+  bool list = false;
+};
+
+void addOptions(CLI::App& app, CommandLine& c) {
+  app.get_formatter()->column_width(32);
+  app.footer(
+      "Each line holds one point: its coordinates are the first fields (or those --columns names),\n"
+      "separated by commas, semicolons, tabs or blanks. A line goes out as it came, then the delimiter\n"
+      "and the results, each the text the window shows. Blank lines and lines starting with '#' pass\n"
+      "unchanged; a first line whose coordinates are not numbers is a header and gets the result names.\n"
+      "A point that cannot be converted gets one field \"ERROR: reason\", and standard error FILE:LINE: reason.\n"
+      "Exit status: 0 every point converted, 1 some not, 2 a usage error or lists that cannot be read.");
+  app.add_option("FILE", c.files, "Point files, read in order; none or - for standard input")->type_name("");
+  app.add_option("-o,--output", c.output, "Write to FILE, not to standard output")->type_name("FILE");
+  app.add_option("--data", c.data, "Folder of prj-list.txt, gridlist.txt, earth-sz.txt")->type_name("DIR")->capture_default_str();
+  app.add_flag("--list", c.list, "List ellipsoids, projections, grid systems (and with --grid-system its grid groups)");
+
+  Choices& k = c.choices;
+  const std::string conversion = "Conversion (as picked or typed in the window)";
+  app.add_option("--ellipsoid", k.ellipsoid, "Ellipsoid by name in earth-sz.txt or 0-based position")
+                        ->type_name("NAME|N")
+                        ->group(conversion);
+  app.add_option("--ellipsoid-values", k.ellipsoidValues, "Or typed: a, b (km), 1/f, 1/e; leave out unknown ones")
+                     ->type_name("A,B,F,E")
+                     ->group(conversion);
+  app.add_option("--grid-system", k.gridSystem, "Grid system by name or position in gridlist.txt")->type_name("NAME|N")->group(conversion);
+  app.add_option("--grid-group", k.gridGroup, "Its grid group by name or position")->type_name("NAME|N")->group(conversion);
+  app.add_option("--projection", k.projection, "Typed over or instead: projection by key or position")->type_name("KEY|N")->group(conversion);
+  app.add_option("--origin-longitude", k.originLongitude, "Origin longitude, east +; -0,30,0 is 0.5 degrees west")
+      ->type_name("D[,M[,S]]")
+      ->group(conversion);
+  app.add_option("--origin-latitude", k.originLatitude, "Origin latitude, north +")->type_name("D[,M[,S]]")->group(conversion);
+  app.add_option("--x-shift", k.xShift, "X shift (false easting), km")->type_name("KM")->group(conversion);
+  app.add_option("--y-shift", k.yShift, "Y shift (false northing), km")->type_name("KM")->group(conversion);
+  app.add_option("--scale-factor", k.scaleFactor, "Scale factor")->type_name("K")->group(conversion);
+  app.add_option("--parallel1", k.parallel1, "First standard parallel (two-parallel Lambert)")->type_name("D[,M[,S]]")->group(conversion);
+  app.add_option("--parallel2", k.parallel2, "Second standard parallel")->type_name("D[,M[,S]]")->group(conversion);
+
+  const std::string points = "Points (default: longitude, latitude in degrees to X, Y in km)";
+  app.add_flag("--inverse", k.inverse, "X, Y (km) to longitude, latitude and the X, Y errors (m)")->group(points);
+  app.add_flag("--sexagesimal", k.sexagesimal, "Angles in three columns: degrees, arc-minutes, arc-seconds")->group(points);
+  app.add_flag("--derived", k.derived, "Add angle to true north (deg), tangent, scale factor, 1\" length (m)")->group(points);
+  app.add_option("--delimiter", c.delimiter, ", ; tab or space (default: detected in each file)")->type_name("D")->group(points);
+  app.add_option("--columns", c.columns, "Coordinate columns by number or header name: 3,4 or lon,lat")->type_name("LIST")->group(points);
+}
+
+// The arguments of the command line as UTF-8.
+std::vector<std::string> arguments([[maybe_unused]] int argc, [[maybe_unused]] char** argv) {
+  std::vector<std::string> args;
+#ifdef _WIN32
+  int count = 0;
+  LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  for (int i = 0; wide != nullptr && i < count; ++i) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(size > 0 ? size - 1 : 0), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, text.data(), size, nullptr, nullptr);
+    args.push_back(text);
+  }
+  LocalFree(wide);
+#else
+  args.assign(argv, argv + argc);
+#endif
+  return args;
+}
+
+void report(const std::string& line) { std::fprintf(stderr, "velqora-convert: %s\n", line.c_str()); }
+
+BatchOptions batchOptions(const CommandLine& c, std::size_t coordinateCount) {
+  BatchOptions options;
+  if (c.delimiter) {
+    options.delimiter = delimiterNamed(*c.delimiter);
+    if (!options.delimiter) throw UsageError("--delimiter: \"" + *c.delimiter + "\" is none of , ; tab space");
+  }
+  if (c.columns) {
+    options.columns = parseColumns(*c.columns);
+    if (options.columns.size() != coordinateCount)
+      throw UsageError("--columns: " + std::to_string(coordinateCount) + " columns are needed, \"" + *c.columns + "\" names " +
+                       std::to_string(options.columns.size()));
+  }
+  return options;
+}
+
+int run(const CommandLine& c) {
+  // Input and output names are taken relative to the folder the program starts in; the
+  // lists, and the grid-group files they name, relative to the data folder.
+  struct Input {
+    std::string name;  // as given, for reports
+    std::string path;  // absolute, or "-"
+  };
+  std::vector<Input> inputs;
+  for (const std::string& name : c.files.empty() ? std::vector<std::string>{STANDARD_INPUT} : c.files) {
+    if (name == STANDARD_INPUT) {
+      inputs.push_back({"<stdin>", name});
+      continue;
+    }
+    inputs.push_back({name, utf8Of(std::filesystem::absolute(pathOf(name)))});
+    (void)openFile(name, "rb");
+  }
+  const std::optional<std::string> output =
+      c.output ? std::optional<std::string>(utf8Of(std::filesystem::absolute(pathOf(*c.output)))) : std::nullopt;
+
+  std::error_code entered;
+  std::filesystem::current_path(pathOf(c.data), entered);
+  if (entered) throw UsageError("--data: cannot enter the folder " + c.data + " (" + entered.message() + ")");
+  const Lists lists = loadLists(c.data);
+
+  if (c.list) {
+    const std::string text = listing(lists, c.choices);
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    return EXIT_ALL_CONVERTED;
+  }
+  const PointConversion conversion = makeConversion(lists, c.choices);
+  const BatchOptions options = batchOptions(c, conversion.coordinateCount);
+
+  // Nothing is written before everything above has been checked.
+  FileHandle outputFile;
+  if (output) outputFile = openFile(*output, "wb");
+  std::FILE* out = output ? outputFile.get() : stdout;
+  useBinaryMode(out);
+  FileSink sink(out, output.value_or("standard output"));
+  BufferedOutput buffered(sink);
+
+  const bool terminal = isTerminal(stderr);
+  ProgressLine* progress = nullptr;
+  Batch batch(conversion, options, buffered, [&](const std::string& line) {
+    if (progress != nullptr) {
+      progress->message(line);
+    } else {
+      std::fprintf(stderr, "%s\n", line.c_str());
+    }
+  });
+  for (const Input& input : inputs) {
+    FileHandle file;
+    std::FILE* in = stdin;
+    if (input.path != STANDARD_INPUT) {
+      file = openFile(input.path, "rb");
+      in = file.get();
+    }
+    useBinaryMode(in);
+    const std::optional<std::uint64_t> size = regularFileSize(in);
+    ProgressLine line(stderr, terminal && size && *size > PROGRESS_MIN_BYTES, size.value_or(0));
+    progress = &line;
+    const std::uint64_t pointsBefore = batch.counts().points;
+    FileSource source(in, input.name);
+    LineReader lines(source);
+    const auto fault = batch.run(lines, input.name, [&](std::uint64_t bytes, std::uint64_t points) {
+      line.update(bytes, points - pointsBefore);
+    });
+    progress = nullptr;
+    line.erase();
+    if (fault) {
+      buffered.flush();
+      sink.close();
+      report(*fault);
+      return EXIT_USAGE;
+    }
+  }
+  buffered.flush();
+  sink.close();
+  return batch.counts().failed == 0 ? EXIT_ALL_CONVERTED : EXIT_SOME_FAILED;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App app("velqora-convert: converts points between longitude and latitude and map grid X and Y,\n"
+               "as the Velqora window does, a file at a time.",
+               "velqora-convert");
+  app.set_version_flag("--version", std::string("velqora-convert ") + VELQORA_VERSION);
+  CommandLine c;
+  addOptions(app, c);
+  const std::vector<std::string> args = arguments(argc, argv);
+  std::vector<const char*> pointers;
+  for (const std::string& a : args) pointers.push_back(a.c_str());
+  try {
+    app.parse(static_cast<int>(pointers.size()), pointers.data());
+  } catch (const CLI::ParseError& e) {
+    const int status = app.exit(e);
+    return status == 0 ? 0 : EXIT_USAGE;
+  }
+  try {
+    return run(c);
+  } catch (const std::exception& e) {
+    std::fflush(stdout);
+    report(e.what());
+    return EXIT_USAGE;
+  }
+}
