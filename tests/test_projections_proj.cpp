@@ -8,6 +8,7 @@
 #include <cmath>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "geodesy/projections.h"
 #include "tests/projection_support.h"
@@ -66,8 +67,19 @@ Shift conicPiShift(bool twoParallels, double dlam, double phi, double phi0, doub
   const auto m = [&](double p) { return std::cos(p) * E3 / std::sqrt(E3 * E3 - std::sin(p) * std::sin(p)); };
   const auto eps = [&](double p) { return 2 * delta / std::cos(p); };
   if (!twoParallels) phi1 = phi0;
-  const double n = twoParallels ? std::log(m(phi1) / m(phi2)) / (L(phi1) - L(phi2)) : std::sin(phi0);
-  const double dn = twoParallels ? -n * (eps(phi1) - eps(phi2)) / (L(phi1) - L(phi2)) : 0;
+  double n = std::sin(phi0);
+  double dn = 0;
+  if (twoParallels && std::abs(phi1 - phi2) < 1e-6) {
+    // Close parallels: the limit on the mid-parallel, n = sin p, dn = -n eps'(p) / L'(p).
+    const double p = (phi1 + phi2) / 2;
+    const double s = std::sin(p);
+    const double c = std::cos(p);
+    n = s;
+    dn = n * 2 * delta * s / (c * c) * (E3 * E3 - s * s) * c / (E3 * E3 - 1);
+  } else if (twoParallels) {
+    n = std::log(m(phi1) / m(phi2)) / (L(phi1) - L(phi2));
+    dn = -n * (eps(phi1) - eps(phi2)) / (L(phi1) - L(phi2));
+  }
   // ln rho = ln(a m1 / n) + n (L - L1)
   const auto rhoOf = [&](double p) { return a * m(phi1) / n * std::exp(n * (L(p) - L(phi1))); };
   const auto dLnRho = [&](double p) { return -dn / n + dn * (L(p) - L(phi1)) + n * (eps(p) - eps(phi1)); };
@@ -142,6 +154,64 @@ TEST(ProjectionsAgainstProj, WithinAMicrometreUpTo1000Km) {
     }
     std::printf("%s: largest difference %.3g mm\n", c.name, worstMm);
   }
+}
+
+// Close and equal standard parallels around 28°23' N (Texas South Central, Clarke
+// 1866, origin 27°50' N 99° W, point 28°30' N 96° W): Y must follow the separation
+// smoothly down to equality. PROJ's tangent cone on the mid-parallel is the
+// reference up to 1" (its n differs by O(h^2), 0.2 um there); PROJ given both
+// parallels cancels itself at 0.001" (0.11 mm off its own tangent cone). The last
+// two rows straddle the switch to the non-cancelling form at 1e-3 rad.
+TEST(ProjectionsAgainstProj, CloseStandardParallelsMoveYSmoothly) {
+  GlobalStateGuard guard;
+  const geo_test::Ellipsoid& clarke = ELLIPSOIDS[2];
+  setEllipsoid(clarke);
+  const double phi0 = rad(27, 50);
+  const double phi1 = rad(28, 23);
+  const double dlam = rad(3);
+  const double phi = rad(28, 30);
+  struct Row {
+    double separation;  // radians
+    double givenToleranceMm;
+  };
+  const Row rows[] = {{0, 0.1},           {rad(0, 0, 1e-9), 0.1}, {rad(0, 0, 1e-6), 0.1}, {rad(0, 0, 1e-3), 0.5},
+                      {rad(0, 0, 0.01), 0.1}, {rad(0, 0, 0.1), 0.1},  {rad(0, 0, 1), 0.1},    {1e-3 - 1e-15, 0.1},
+                      {1e-3 + 1e-15, 0.1}};
+  std::vector<double> ys;
+  std::printf("| separation (\") | Y ours (km) | Y PROJ given (km) | Y PROJ tangent (km) | differences (mm) |\n");
+  for (const Row& r : rows) {
+    const double phi2 = phi1 + r.separation;
+    double X = 0;
+    double Y = 0;
+    ASSERT_EQ(LC2XYZ(dlam, phi, phi0, phi1, phi2, X, Y), Domain::inside);
+    ys.push_back(Y);
+    Y -= conicPiShift(true, dlam, phi, phi0, phi1, phi2).dy;
+    const auto projY = [&](double p1, double p2) {
+      const Pj pj = makePj("+proj=lcc +lat_0=" + degrees(phi0) + " +lat_1=" + degrees(p1) + " +lat_2=" + degrees(p2),
+                           clarke);
+      return proj_trans(pj.get(), PJ_FWD, proj_coord(dlam, phi, 0, 0)).xy.y / 1000;
+    };
+    const double given = projY(phi1, phi2);
+    const double tangent = projY(phi1 + r.separation / 2, phi1 + r.separation / 2);
+    std::printf("| %.9g | %.12f | %.12f | %.12f | %.4f, %.4f |\n", r.separation * DEGPRAD * 3600, Y, given, tangent,
+                (Y - given) * 1e6, (Y - tangent) * 1e6);
+    EXPECT_LT(std::abs(Y - given) * 1e6, r.givenToleranceMm) << r.separation;
+    if (r.separation <= rad(0, 0, 1)) {
+      EXPECT_LT(std::abs(Y - tangent) * 1e6, 0.001) << r.separation;
+    }
+  }
+  // Northward the second parallel moves Y north, 15 mm per arc-second, and up to 1"
+  // on a straight line; across the switch by no more than rounding.
+  const double slope = (ys[6] - ys[0]) / rows[6].separation;
+  for (std::size_t i = 1; i < ys.size(); ++i) {
+    if (i < 7) {
+      EXPECT_LT(std::abs(ys[i] - ys[0] - slope * rows[i].separation) * 1e6, 0.001) << i;
+    }
+    if (i != 8) {
+      EXPECT_GE(ys[i], ys[i - 1]) << i;
+    }
+  }
+  EXPECT_LT(std::abs(ys[8] - ys[7]) * 1e6, 0.0001);
 }
 
 }  // namespace
