@@ -1,10 +1,11 @@
-// Prints, as a Markdown table, how closely each projection of the program agrees
-// with an exact reference computed by PROJ: for the four origin-centred
+// Prints, as two Markdown tables, how closely each projection of the program
+// agrees with an exact reference computed by PROJ: for the four origin-centred
 // projections the largest difference over 24 azimuths at 10, 100 and 300 km
 // (geodesic distance) from the origin; for the two series projections the
-// largest difference over latitudes 0 to 80 degrees on both sides at 1, 2 and 3
-// degrees of longitude from the central meridian. The program's raw coordinates
-// are compared, without scale factor and shifts.
+// largest difference over latitudes 0 to 80 degrees on both sides at 1, 2, 3, 5,
+// 10 and 20 degrees of longitude from the central meridian, so that the growth of
+// the series' error beyond the usual zone width shows. The program's raw
+// coordinates are compared, without scale factor and shifts.
 //
 // References: PROJ's tmerc (Poder/Engsager, exact to a few nm), somerc, lcc and
 // sterea; for Cassini-Soldner the exact construction by geodesics (PROJ's geodesic
@@ -137,20 +138,36 @@ void row(const char* projection, const char* reference, const char* where, const
               cell(mm[1]).c_str(), cell(mm[2]).c_str());
 }
 
+// Degrees from the central meridian of the series projections' table.
+constexpr std::array<double, 6> SERIES_DEGREES{1, 2, 3, 5, 10, 20};
+
+// The series' differences span nine orders of magnitude: each cell carries its unit.
+std::string lengthCell(double mm) {
+  char buffer[32];
+  if (std::isnan(mm)) return "outside";
+  if (mm < 0.00005) return "< 0.0001 mm";
+  if (mm < 10) {
+    std::snprintf(buffer, sizeof buffer, "%.4f mm", mm);
+  } else if (mm < 1000) {
+    std::snprintf(buffer, sizeof buffer, "%.1f mm", mm);
+  } else {
+    std::snprintf(buffer, sizeof buffer, "%.1f m", mm / 1000);
+  }
+  return buffer;
+}
+
+void seriesRow(const char* projection, const char* reference, const char* where, const Ours& ours,
+               const Reference& ref) {
+  std::printf("| %s | %s | %s |", projection, reference, where);
+  for (const double deg : SERIES_DEGREES) std::printf(" %s |", lengthCell(alongMeridian(deg, ours, ref)).c_str());
+  std::printf("\n");
+}
+
 }  // namespace
 
 int main() {
-  std::printf("| Projection (code) | Compared with | Points | 10 km or 1° | 100 km or 2° | 300 km or 3° |\n");
+  std::printf("| Projection (code) | Compared with | Points | 10 km | 100 km | 300 km |\n");
   std::printf("|---|---|---|---|---|---|\n");
-
-  {
-    setEllipsoid(GRS80);
-    const Pj tm("+proj=tmerc +k_0=1 +lat_0=0", GRS80);
-    const Ours ours = [](double l, double p, double& X, double& Y) { return TMXYZ(l, p, X, Y); };
-    const Reference ref = [&](double l, double p) { return tm.forward(l, p); };
-    row("Transverse Mercator (1)", "PROJ tmerc (exact)", "GRS80, latitudes 0-80° N and S",
-        {alongMeridian(1, ours, ref), alongMeridian(2, ours, ref), alongMeridian(3, ours, ref)});
-  }
   {
     setEllipsoid(BESSEL);
     const double phi0 = (46 + 57 / 60.0 + 8.66 / 3600) / DEGPRAD;
@@ -185,15 +202,6 @@ int main() {
          aroundOrigin(CLARKE, phi0, 300, ours, ref)});
   }
   {
-    setEllipsoid(GRS80);
-    geod_geodesic g{};
-    geod_init(&g, GRS80.a * 1000, 1 / GRS80.rf);
-    const Ours ours = [](double l, double p, double& X, double& Y) { return CSXYZ(l, p, X, Y); };
-    const Reference ref = [&](double l, double p) { return exactCassini(g, l, p); };
-    row("Cassini-Soldner (5)", "exact, by PROJ geodesics", "GRS80, latitudes 0-80° N and S",
-        {alongMeridian(1, ours, ref), alongMeridian(2, ours, ref), alongMeridian(3, ours, ref)});
-  }
-  {
     setEllipsoid(BESSEL);
     const double phi0 = (52 + 9 / 60.0 + 22.178 / 3600) / DEGPRAD;
     const Pj sterea("+proj=sterea +k=1 +lat_0=" + degrees(phi0), BESSEL);
@@ -202,6 +210,27 @@ int main() {
     row("Oblique stereographic (6)", "PROJ sterea", "Bessel, origin 52°09′22.178″ N",
         {aroundOrigin(BESSEL, phi0, 10, ours, ref), aroundOrigin(BESSEL, phi0, 100, ours, ref),
          aroundOrigin(BESSEL, phi0, 300, ours, ref)});
+  }
+
+  std::printf("\n| Projection (code) | Compared with | Points |");
+  for (const double deg : SERIES_DEGREES) std::printf(" %g° |", deg);
+  std::printf("\n|---|---|---|");
+  for (std::size_t i = 0; i < SERIES_DEGREES.size(); ++i) std::printf("---|");
+  std::printf("\n");
+  {
+    setEllipsoid(GRS80);
+    const Pj tm("+proj=tmerc +k_0=1 +lat_0=0", GRS80);
+    const Ours ours = [](double l, double p, double& X, double& Y) { return TMXYZ(l, p, X, Y); };
+    const Reference ref = [&](double l, double p) { return tm.forward(l, p); };
+    seriesRow("Transverse Mercator (1)", "PROJ tmerc (exact)", "GRS80, latitudes 0-80° N and S", ours, ref);
+  }
+  {
+    setEllipsoid(GRS80);
+    geod_geodesic g{};
+    geod_init(&g, GRS80.a * 1000, 1 / GRS80.rf);
+    const Ours ours = [](double l, double p, double& X, double& Y) { return CSXYZ(l, p, X, Y); };
+    const Reference ref = [&](double l, double p) { return exactCassini(g, l, p); };
+    seriesRow("Cassini-Soldner (5)", "exact, by PROJ geodesics", "GRS80, latitudes 0-80° N and S", ours, ref);
   }
   return 0;
 }
