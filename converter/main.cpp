@@ -1,6 +1,7 @@
 // velqora-convert: converts files of points, one a line, with the window's conversions
 // and the window's texts. See `velqora-convert --help`.
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -48,6 +49,8 @@ struct CommandLine {
 
 void addOptions(CLI::App& app, CommandLine& c) {
   app.get_formatter()->column_width(32);
+  // An option given twice: the last one counts.
+  app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
   app.footer(
       "Each line holds one point: its coordinates are the first fields (or those --columns names),\n"
       "separated by commas, semicolons, tabs or blanks. A line goes out as it came, then the delimiter\n"
@@ -163,7 +166,10 @@ int run(const CommandLine& c) {
   std::FILE* out = output ? outputFile.get() : stdout;
   useBinaryMode(out);
   FileSink sink(out, output.value_or("standard output"));
-  BufferedOutput buffered(sink);
+  // Points typed at a terminal are answered line by line.
+  const bool typed = std::any_of(inputs.begin(), inputs.end(), [](const Input& i) { return i.path == STANDARD_INPUT; }) &&
+                     isTerminal(stdin);
+  BufferedOutput buffered(sink, typed ? 0 : BufferedOutput::DEFAULT_BLOCK);
 
   const bool terminal = isTerminal(stderr);
   ProgressLine* progress = nullptr;
