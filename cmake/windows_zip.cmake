@@ -20,8 +20,13 @@ set(VELQORA_ZIP_README ${CMAKE_BINARY_DIR}/README.txt)
 configure_file(${CMAKE_SOURCE_DIR}/win32/README-windows.txt ${VELQORA_ZIP_README}
                @ONLY NEWLINE_STYLE CRLF)
 
-# The zip lists the read-me first, then the program, then the lists.
-set(VELQORA_ZIP_ENTRIES velqora/README.txt velqora/$<TARGET_FILE_NAME:velqora>)
+# The zip lists the read-me first, then the programs (the window and the batch
+# converter, a console program), then the lists.
+set(VELQORA_ZIP_PROGRAMS velqora velqora-convert)
+set(VELQORA_ZIP_ENTRIES velqora/README.txt)
+foreach(program ${VELQORA_ZIP_PROGRAMS})
+  list(APPEND VELQORA_ZIP_ENTRIES velqora/$<TARGET_FILE_NAME:${program}>)
+endforeach()
 foreach(list ${VELQORA_ZIP_LISTS})
   get_filename_component(name ${list} NAME)
   list(APPEND VELQORA_ZIP_ENTRIES velqora/${name})
@@ -31,11 +36,11 @@ add_custom_command(
   OUTPUT ${VELQORA_ZIP}
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${VELQORA_ZIP_STAGE} ${VELQORA_ZIP}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${VELQORA_ZIP_FOLDER}
-  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:velqora> ${VELQORA_ZIP_README}
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:velqora> $<TARGET_FILE:velqora-convert> ${VELQORA_ZIP_README}
           ${VELQORA_ZIP_LISTS} ${VELQORA_ZIP_FOLDER}
   COMMAND ${CMAKE_COMMAND} -E chdir ${VELQORA_ZIP_STAGE}
           ${CMAKE_COMMAND} -E tar cf ${VELQORA_ZIP} --format=zip ${VELQORA_ZIP_ENTRIES}
-  DEPENDS velqora ${VELQORA_ZIP_README} ${VELQORA_ZIP_LISTS}
+  DEPENDS ${VELQORA_ZIP_PROGRAMS} ${VELQORA_ZIP_README} ${VELQORA_ZIP_LISTS}
   COMMENT "Packing velqora-windows.zip"
   VERBATIM)
 add_custom_target(velqora_windows_zip DEPENDS ${VELQORA_ZIP})

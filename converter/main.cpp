@@ -49,6 +49,8 @@ struct CommandLine {
 
 void addOptions(CLI::App& app, CommandLine& c) {
   app.get_formatter()->column_width(32);
+  // "/data/points.txt" is a file name, not a Windows-style option.
+  app.allow_windows_style_options(false);
   // An option given twice: the last one counts.
   app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
   app.footer(
@@ -214,6 +216,10 @@ int run(const CommandLine& c) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+  // The names and texts of the lists go out as UTF-8; a console shows them so too.
+  SetConsoleOutputCP(CP_UTF8);
+#endif
   CLI::App app("velqora-convert: converts points between longitude and latitude and map grid X and Y,\n"
                "as the Velqora window does, a file at a time.",
                "velqora-convert");
