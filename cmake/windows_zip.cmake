@@ -22,10 +22,15 @@ configure_file(${CMAKE_SOURCE_DIR}/win32/README-windows.txt ${VELQORA_ZIP_README
 
 # The zip lists the read-me first, then the programs (the window and the batch
 # converter, a console program), then the lists.
-set(VELQORA_ZIP_PROGRAMS velqora velqora-convert)
+set(VELQORA_ZIP_PROGRAMS velqora)
+if(TARGET velqora-convert)
+  list(APPEND VELQORA_ZIP_PROGRAMS velqora-convert)
+endif()
 set(VELQORA_ZIP_ENTRIES velqora/README.txt)
+set(VELQORA_ZIP_PROGRAM_FILES "")
 foreach(program ${VELQORA_ZIP_PROGRAMS})
   list(APPEND VELQORA_ZIP_ENTRIES velqora/$<TARGET_FILE_NAME:${program}>)
+  list(APPEND VELQORA_ZIP_PROGRAM_FILES $<TARGET_FILE:${program}>)
 endforeach()
 foreach(list ${VELQORA_ZIP_LISTS})
   get_filename_component(name ${list} NAME)
@@ -36,7 +41,7 @@ add_custom_command(
   OUTPUT ${VELQORA_ZIP}
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${VELQORA_ZIP_STAGE} ${VELQORA_ZIP}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${VELQORA_ZIP_FOLDER}
-  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:velqora> $<TARGET_FILE:velqora-convert> ${VELQORA_ZIP_README}
+  COMMAND ${CMAKE_COMMAND} -E copy ${VELQORA_ZIP_PROGRAM_FILES} ${VELQORA_ZIP_README}
           ${VELQORA_ZIP_LISTS} ${VELQORA_ZIP_FOLDER}
   COMMAND ${CMAKE_COMMAND} -E chdir ${VELQORA_ZIP_STAGE}
           ${CMAKE_COMMAND} -E tar cf ${VELQORA_ZIP} --format=zip ${VELQORA_ZIP_ENTRIES}
