@@ -13,9 +13,11 @@ namespace velqora {
 namespace {
 
 // 10^P as a double: exact where the power is representable, the nearest double
-// otherwise. The digit loops reach P from -12 (eleven decimals) to 308.
+// otherwise. The digit loops reach P from 1 - MAX_DIGITS (the last digit of a value
+// below 1, whose first digit is the units "0") to 308.
 constexpr int MIN_POWER = -20;
 constexpr int MAX_POWER = 308;
+static_assert(MIN_POWER <= 1 - MAX_DIGITS);
 
 double powerOfTen(int p) {
   static const auto table = [] {
@@ -114,6 +116,9 @@ bool isDigitValue(float d) { return d >= 0 && d <= 9; }
 
 std::string DSPDCM(double x, int n) {
   if (!std::isfinite(x)) return {};
+  // The digit loop steps below the units place once per digit, so the count bounds
+  // the powers of ten it reaches.
+  n = std::clamp(n, MIN_DIGITS, MAX_DIGITS);
   if (x == 0) return "+0";
   std::string text(1, signCharacter(x));
   double A = std::fabs(x);
@@ -146,6 +151,14 @@ std::string DSPDCM(double x, int n) {
 std::string unsignedText(double x, int n) {
   const std::string text = DSPDCM(x, n);
   return text.empty() ? text : text.substr(1);
+}
+
+std::string decimalDegreesText(double degrees) { return DSPDCM(degrees, 11); }
+
+AngleTexts sexagesimalTexts(double x) {
+  AngleTexts t;
+  DSPSEXA(x, t.degrees, t.minutes, t.seconds);
+  return t;
 }
 
 void DSPSEXA(double x, std::string& D, std::string& M, std::string& S) {

@@ -38,6 +38,13 @@ TEST(DSPDCM, CutsDigitsWithoutRounding) {
       {-0.000012, 5, "-0.0000"},
       {6356.752314140356, 12, "+6356.75231414"},
       {1e20, 3, "+100000000000000000000"},
+      // Digit counts outside 1 to 12 are taken as the nearest end.
+      {0.3, 22, "+0.29999999999"},
+      {0.3, 13, "+0.29999999999"},
+      {6378.137, 1000, "+6378.13699999"},
+      {0.3, 0, "+0"},
+      {25, -7, "+20"},
+      {-0.000012, -2147483647 - 1, "-0"},
   };
   for (const auto& c : cases) EXPECT_EQ(DSPDCM(c.x, c.n), c.text) << c.x << " with " << c.n << " digits";
 }
