@@ -16,11 +16,11 @@
 #include <string>
 #include <vector>
 
-#include "datafiles/grid_group.h"
 #include "geodesy/constants.h"
-#include "geodesy/degfact.h"
 #include "geodesy/dispatcher.h"
 #include "geodesy/ellipsoid.h"
+#include "geodesy/grid_record.h"
+#include "window/degfact.h"
 #include "window/memory_form.h"
 
 namespace velqora {

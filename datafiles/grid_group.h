@@ -7,7 +7,7 @@
 //   gridFromTexts(texts, code)     the definition, or the first bad text
 //   gridGroupEntry(position)       a loaded grid group's name, texts and projection code
 //   findGridGroup(name)            the position of a loaded grid group by its name
-//   findGridSystem(name)           the position of a grid system in the list by its name
+//   findGridSystem(name, count)    the position of a grid system in the list by its name
 //   projectionOfKey(key)           the projection code a grid group's key selects
 
 #include <array>
@@ -83,12 +83,10 @@ struct GridGroupEntry {
 };
 [[nodiscard]] std::optional<GridGroupEntry> gridGroupEntry(int position);  // 0 .. GRPCOUNT - 1
 
-// Positions by the name as the window lists it (UTF-8); the first match.
+// Positions by the name as the window lists it (UTF-8); the first match. A grid
+// system's grid groups are loaded by loadGridGroupFile(GRIDSYS[position][1]);
+// count is the number of grid systems loadGridSystemList gave.
 [[nodiscard]] std::optional<int> findGridGroup(std::string_view name);
-[[nodiscard]] std::optional<int> findGridSystem(std::string_view name);
-
-// Until the window's GRIDDGET moves to window/griddget.h.
-class Form;
-void GRIDDGET(Form& form, int& status);
+[[nodiscard]] std::optional<int> findGridSystem(std::string_view name, int count);
 
 }  // namespace velqora

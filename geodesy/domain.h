@@ -4,11 +4,13 @@
 
 namespace velqora {
 
-// How a projection answers a request: with coordinates, or with the word that the
-// point lies outside the area its formulas cover (a pole, equal standard parallels,
-// the antipode...). Every projection, the dispatcher and DEGFACT report this way;
-// on Domain::outside they have written no output.
-enum class [[nodiscard]] Domain { inside, outside };
+// How a projection answers a request: with coordinates; with the word that the
+// point lies outside the area its formulas cover (a pole, the antipode...); or with
+// the word that the grid's own values (origin latitude, standard parallels) define no
+// projection, so that no point at all has coordinates. The projections and the
+// dispatcher report this way; on anything but Domain::inside they have written no
+// output.
+enum class [[nodiscard]] Domain { inside, outside, invalidGrid };
 
 [[nodiscard]] inline bool finite(double a, double b) { return std::isfinite(a) && std::isfinite(b); }
 

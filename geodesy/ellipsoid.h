@@ -4,15 +4,23 @@
 
 namespace velqora {
 
-class Form;
-
-// The reference ellipsoid: a (km), b (km), inverse flattening, inverse eccentricity.
-// Before EARTHCUL a value not greater than 0 stands for "not given".
+// The reference ellipsoid the projections read: a (km), b (km), inverse flattening,
+// inverse eccentricity. The window's commands fill it from the fields (EARTHCUL,
+// window/earthcul.h, completes it); before that a value not greater than 0 stands
+// for "not given".
 inline std::array<double, 4> EARTH{};
 
-// Completes EARTH from the first usable pair of its values and writes the two
-// derived values into their fields; shows a message and sets status to 0 when no
-// pair is given or the pair fixes no real ellipsoid.
-void EARTHCUL(Form& form, int& status);
+// Puts an ellipsoid into EARTH for as long as it lives and the previous one back
+// afterwards: how the value functions hand their ellipsoid to the projections.
+class EllipsoidInUse {
+public:
+  explicit EllipsoidInUse(const std::array<double, 4>& values) : previous_(EARTH) { EARTH = values; }
+  ~EllipsoidInUse() { EARTH = previous_; }
+  EllipsoidInUse(const EllipsoidInUse&) = delete;
+  EllipsoidInUse& operator=(const EllipsoidInUse&) = delete;
+
+private:
+  std::array<double, 4> previous_;
+};
 
 }  // namespace velqora

@@ -11,6 +11,9 @@
 // projections read the ellipsoid from EARTH: these functions put the given one there
 // for the call and the previous one back afterwards (one thread at a time).
 
+#include <optional>
+#include <string>
+
 #include "geodesy/conversion_refusal.h"
 #include "geodesy/derived_values.h"
 #include "geodesy/dispatcher.h"
@@ -19,6 +22,11 @@
 #include "geodesy/outcome.h"
 
 namespace velqora {
+
+// What a conversion refuses before any projection runs: an ellipsoid that is not
+// usableForConversion, then a code that selects no projection.
+[[nodiscard]] std::optional<ConversionRefusal> refusalBeforeProjecting(const Ellipsoid& ellipsoid,
+                                                                       const GridDefinition& grid);
 
 // The projection request of a point in decimal degrees on a grid.
 [[nodiscard]] ProjectionRequest requestFor(const GridDefinition& grid, double longitude, double latitude);

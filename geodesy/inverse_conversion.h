@@ -19,6 +19,7 @@
 #include "geodesy/dispatcher.h"
 #include "geodesy/display.h"
 #include "geodesy/ellipsoid_completion.h"
+#include "geodesy/forward_conversion.h"
 #include "geodesy/grid_definition.h"
 #include "geodesy/outcome.h"
 

@@ -34,11 +34,13 @@ thread_local KeyedConstants<3, LambertCone> coneCache;
 Domain LC1XYZ(double dlam, double phi, double phi0, double& X, double& Y) {
   const double a = EARTH[0];
   const double E3 = EARTH[3];
-  // An origin on the equator makes the cone a cylinder (n = 0): no Lambert grid.
-  if (!ellipsoidCompleted() || !latitudeInside(phi) || !latitudeInside(phi0) || phi0 == 0)
-    return Domain::outside;
+  if (!ellipsoidCompleted()) return Domain::outside;
+  // The origin fixes the cone; one on the equator makes it a cylinder (n = 0): no
+  // Lambert grid, whatever the point.
+  if (!latitudeInside(phi0) || phi0 == 0) return Domain::invalidGrid;
   const LambertCone& c = coneCache.get({a, E3, phi0}, makeCone);
-  if (!c.finite) return Domain::outside;
+  if (!c.finite) return Domain::invalidGrid;
+  if (!latitudeInside(phi)) return Domain::outside;
 
   return pointOnCone(c, dlam, phi, E3, X, Y);
 }

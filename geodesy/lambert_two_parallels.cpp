@@ -82,14 +82,15 @@ thread_local KeyedConstants<5, LambertCone> coneCache;
 Domain LC2XYZ(double dlam, double phi, double phi0, double phi1, double phi2, double& X, double& Y) {
   const double a = EARTH[0];
   const double E3 = EARTH[3];
-  if (!ellipsoidCompleted() || !latitudeInside(phi) || !latitudeInside(phi0) || !latitudeInside(phi1) ||
-      !latitudeInside(phi2))
-    return Domain::outside;
+  if (!ellipsoidCompleted()) return Domain::outside;
+  // The origin and the parallels fix the cone; without one no point has coordinates.
+  if (!latitudeInside(phi0) || !latitudeInside(phi1) || !latitudeInside(phi2)) return Domain::invalidGrid;
   // Opposite parallels make the cone a cylinder (n = 0); equal ones make it the
   // tangent cone.
-  if (phi1 == -phi2) return Domain::outside;
+  if (phi1 == -phi2) return Domain::invalidGrid;
   const LambertCone& c = coneCache.get({a, E3, phi0, phi1, phi2}, makeCone);
-  if (!c.finite) return Domain::outside;
+  if (!c.finite) return Domain::invalidGrid;
+  if (!latitudeInside(phi)) return Domain::outside;
 
   return pointOnCone(c, dlam, phi, E3, X, Y);
 }

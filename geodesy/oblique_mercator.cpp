@@ -56,9 +56,12 @@ thread_local KeyedConstants<3, ObliqueMercatorSphere> sphereCache;
 Domain OMXYZ(double dlam, double phi, double phi0, double& X, double& Y) {
   const double a = EARTH[0];
   const double E3 = EARTH[3];
-  if (!ellipsoidCompleted() || !latitudeInside(phi) || !latitudeInside(phi0)) return Domain::outside;
+  if (!ellipsoidCompleted()) return Domain::outside;
+  // The origin latitude fixes the sphere: without one no point has coordinates.
+  if (!latitudeInside(phi0)) return Domain::invalidGrid;
   const ObliqueMercatorSphere& c = sphereCache.get({a, E3, phi0}, makeSphere);
-  if (!c.finite) return Domain::outside;
+  if (!c.finite) return Domain::invalidGrid;
+  if (!latitudeInside(phi)) return Domain::outside;
 
   const double sinphi = velqora::sin(phi);
   const double S = c.alpha * velqora::log(velqora::tan(PI / 4 + phi / 2)) -

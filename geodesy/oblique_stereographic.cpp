@@ -62,9 +62,12 @@ thread_local KeyedConstants<3, StereographicSphere> sphereCache;
 Domain SCXYZ(double dlam, double phi, double phi0, double& X, double& Y) {
   const double a = EARTH[0];
   const double E3 = EARTH[3];
-  if (!ellipsoidCompleted() || !latitudeInside(phi) || !latitudeInside(phi0)) return Domain::outside;
+  if (!ellipsoidCompleted()) return Domain::outside;
+  // The origin latitude fixes the sphere: without one no point has coordinates.
+  if (!latitudeInside(phi0)) return Domain::invalidGrid;
   const StereographicSphere& c = sphereCache.get({a, E3, phi0}, makeSphere);
-  if (!c.finite) return Domain::outside;
+  if (!c.finite) return Domain::invalidGrid;
+  if (!latitudeInside(phi)) return Domain::outside;
 
   const double S = c.alpha * isometricLatitude(phi, E3) + c.K;
   const double b = 2 * velqora::atan(velqora::exp(S)) - PI / 2;

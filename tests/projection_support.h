@@ -6,7 +6,7 @@
 #include <array>
 #include <cmath>
 
-#include "datafiles/grid_group.h"
+#include "geodesy/grid_record.h"
 #include "geodesy/constants.h"
 #include "geodesy/ellipsoid.h"
 

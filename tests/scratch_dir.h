@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "datafiles/grid_group.h"
 #include "datafiles/tables.h"
 #include "geodesy/ellipsoid.h"
+#include "geodesy/grid_record.h"
 
 namespace velqora::testing {
 

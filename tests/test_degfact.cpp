@@ -6,10 +6,10 @@
 #include <cmath>
 #include <string>
 
-#include "datafiles/grid_group.h"
-#include "geodesy/degfact.h"
 #include "geodesy/dispatcher.h"
+#include "geodesy/grid_record.h"
 #include "tests/projection_support.h"
+#include "window/degfact.h"
 #include "window/memory_form.h"
 
 namespace velqora {

@@ -6,6 +6,7 @@
 
 #include "geodesy/display.h"
 #include "geodesy/ellipsoid.h"
+#include "window/earthcul.h"
 #include "window/memory_form.h"
 
 namespace {

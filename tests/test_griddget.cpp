@@ -4,8 +4,9 @@
 #include <utility>
 #include <vector>
 
-#include "datafiles/grid_group.h"
+#include "geodesy/grid_record.h"
 #include "tests/scratch_dir.h"
+#include "window/griddget.h"
 #include "window/memory_form.h"
 
 namespace velqora {

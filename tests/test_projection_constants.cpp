@@ -8,9 +8,9 @@
 #include <cmath>
 #include <random>
 
-#include "datafiles/grid_group.h"
 #include "geodesy/dispatcher.h"
 #include "geodesy/elementary.h"
+#include "geodesy/grid_record.h"
 #include "geodesy/meridian_arc.h"
 #include "geodesy/projections.h"
 #include "tests/projection_support.h"

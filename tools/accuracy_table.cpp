@@ -77,7 +77,7 @@ using Reference = std::function<std::array<double, 2>(double dlam, double phi)>;
 double differenceMm(const Ours& ours, const Reference& ref, double dlam, double phi) {
   double X = 0;
   double Y = 0;
-  if (ours(dlam, phi, X, Y) == Domain::outside) return NAN;
+  if (ours(dlam, phi, X, Y) != Domain::inside) return NAN;
   const std::array<double, 2> r = ref(dlam, phi);
   return std::max(std::abs(X * 1e6 - r[0] * 1e3), std::abs(Y * 1e6 - r[1] * 1e3));
 }

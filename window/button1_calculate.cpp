@@ -1,5 +1,6 @@
 #include "geodesy/ellipsoid.h"
 #include "geodesy/number_text.h"
+#include "window/earthcul.h"
 #include "window/form.h"
 #include "window/handlers.h"
 

@@ -13,24 +13,19 @@ namespace velqora {
 
 namespace {
 
-struct Sexagesimal {
-  std::string d, m, s;
-};
-
 // The angle's three texts, and the point record's slots from their numbers.
-Sexagesimal echo(double degrees, int firstSlot) {
-  Sexagesimal t;
-  DSPSEXA(degrees, t.d, t.m, t.s);
-  POINT[firstSlot] = Number(t.d);
-  POINT[firstSlot + 1] = Number(t.m);
-  POINT[firstSlot + 2] = Number(t.s);
+AngleTexts echo(double degrees, int firstSlot) {
+  AngleTexts t = sexagesimalTexts(degrees);
+  POINT[firstSlot] = Number(t.degrees);
+  POINT[firstSlot + 1] = Number(t.minutes);
+  POINT[firstSlot + 2] = Number(t.seconds);
   return t;
 }
 
-void write(Form& form, const Sexagesimal& t, Field d, Field m, Field s) {
-  form.setText(d, t.d);
-  form.setText(m, t.m);
-  form.setText(s, t.s);
+void write(Form& form, const AngleTexts& t, Field d, Field m, Field s) {
+  form.setText(d, t.degrees);
+  form.setText(m, t.minutes);
+  form.setText(s, t.seconds);
 }
 
 }  // namespace
@@ -51,12 +46,12 @@ void BUTTON2_ON(Form& form) {
   // A typed number beyond the double range has no angle to show.
   const bool longitudeBad = longitudeGiven && !std::isfinite(lambda);
   const bool latitudeBad = latitudeGiven && !std::isfinite(phiDegrees);
-  const Sexagesimal L = longitudeBad ? Sexagesimal{} : echo(lambda, 0);
-  const Sexagesimal B = latitudeBad ? Sexagesimal{} : echo(phiDegrees, 3);
+  const AngleTexts L = longitudeBad ? AngleTexts{} : echo(lambda, 0);
+  const AngleTexts B = latitudeBad ? AngleTexts{} : echo(phiDegrees, 3);
   if (longitudeBad || latitudeBad) {
-    refuseOutsidePoint(form, FORWARD_RESULTS);
-    write(form, longitudeGiven ? L : Sexagesimal{}, EDIT14, EDIT16, EDIT18);
-    write(form, latitudeGiven ? B : Sexagesimal{}, EDIT15, EDIT17, EDIT19);
+    refuseConversion(form, ConversionRefusal::outsideArea, FORWARD_RESULTS);
+    write(form, longitudeGiven ? L : AngleTexts{}, EDIT14, EDIT16, EDIT18);
+    write(form, latitudeGiven ? B : AngleTexts{}, EDIT15, EDIT17, EDIT19);
     return;
   }
 

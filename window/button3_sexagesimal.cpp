@@ -44,27 +44,27 @@ void BUTTON3_ON(Form& form) {
   const bool longitudeBad = longitudeGiven && !std::isfinite(lambda);
   const bool latitudeBad = (latitudeGiven || !longitudeGiven) && !std::isfinite(phiDegrees);
   if (longitudeBad || latitudeBad) {
-    refuseOutsidePoint(form, FORWARD_RESULTS);
-    form.setText(EDIT20, longitudeGiven && !longitudeBad ? DSPDCM(lambda, 11) : "");
-    form.setText(EDIT21, latitudeGiven && !latitudeBad ? DSPDCM(phiDegrees, 11) : "");
+    refuseConversion(form, ConversionRefusal::outsideArea, FORWARD_RESULTS);
+    form.setText(EDIT20, longitudeGiven && !longitudeBad ? decimalDegreesText(lambda) : "");
+    form.setText(EDIT21, latitudeGiven && !latitudeBad ? decimalDegreesText(phiDegrees) : "");
     return;
   }
 
   // Only one coordinate typed: show it in decimal degrees, compute nothing.
   if (!longitudeGiven) {
     form.setText(EDIT20, "");
-    form.setText(EDIT21, DSPDCM(phiDegrees, 11));
+    form.setText(EDIT21, decimalDegreesText(phiDegrees));
     emptyFields(form, {EDIT22, EDIT23, EDIT24, EDIT25, EDIT26, EDIT27, EDIT28, EDIT29, EDIT30});
     return;
   }
   if (!latitudeGiven) {
-    form.setText(EDIT20, DSPDCM(lambda, 11));
+    form.setText(EDIT20, decimalDegreesText(lambda));
     form.setText(EDIT21, "");
     emptyFields(form, {EDIT22, EDIT23, EDIT24, EDIT25, EDIT26, EDIT27, EDIT28, EDIT29, EDIT30});
     return;
   }
-  form.setText(EDIT20, DSPDCM(lambda, 11));
-  form.setText(EDIT21, DSPDCM(phiDegrees, 11));
+  form.setText(EDIT20, decimalDegreesText(lambda));
+  form.setText(EDIT21, decimalDegreesText(phiDegrees));
 
   projectToGrid(form, lambda, phiDegrees);
 }

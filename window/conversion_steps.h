@@ -3,6 +3,8 @@
 #include <array>
 #include <initializer_list>
 
+#include "geodesy/conversion_refusal.h"
+#include "geodesy/derived_values.h"
 #include "window/form.h"
 
 namespace velqora {
@@ -12,34 +14,24 @@ namespace velqora {
 // 7 latitude in decimal degrees; 8 grid X and 9 grid Y in km.
 inline std::array<double, 10> POINT{};
 
-// The origin of the grid group and the standard parallels, ready for the dispatcher.
-struct Origin {
-  double lambda0 = 0;  // origin longitude, decimal degrees
-  double phi0 = 0;     // origin latitude, radians
-  double phi1 = 0;     // standard parallels, radians (two-parallel Lambert only)
-  double phi2 = 0;
-};
-
 // The start of every conversion: the ellipsoid fields into EARTH (completed by
 // EARTHCUL when one is empty, refused when they describe no usable ellipsoid),
 // then GRIDDGET. False when the command must end; a message has been shown.
 [[nodiscard]] bool commandPreamble(Form& form);
 
-// The origin and parallels from GRID, in the units the dispatcher takes.
-[[nodiscard]] Origin originOfGrid();
-
-// The dispatcher runs only for a projection code of the list; otherwise this shows
-// "Please select a projection.", empties the given fields and returns false.
-[[nodiscard]] bool projectionSelected(Form& form, std::initializer_list<Field> computed);
-
-// The answer to a point outside what the projection can convert (or any value
-// that is not a number): one message, and the fields of computed values emptied.
-void refuseOutsidePoint(Form& form, std::initializer_list<Field> computed);
+// The answer to a conversion refused for the given reason: the fields of computed
+// values emptied first, so that no stale number stands beside the message while it
+// is open, then the reason's message.
+void refuseConversion(Form& form, ConversionRefusal reason, std::initializer_list<Field> computed);
 
 void emptyFields(Form& form, std::initializer_list<Field> fields);
 
-// The end of both forward commands, once the typed point is echoed: the projection
-// check, the origin, PRJSL into the point record, X and Y shown, DEGFACT.
+// The derived values' texts into EDIT30, EDIT24, EDIT27-EDIT29, EDIT31, EDIT32.
+void writeDerivedTexts(Form& form, const DerivedTexts& texts);
+
+// The end of both forward commands, once the typed point is echoed: the conversion
+// of the point on EARTH and the grid group GRID/PRJKIND, X and Y and the derived
+// values shown, or the refusal.
 void projectToGrid(Form& form, double lambda, double phiDegrees);
 
 // The fields each command fills with computed values.

@@ -1,0 +1,48 @@
+// Grid convergence, point scale factor and the grid length of one arc-second of
+// latitude, by a forward difference through the dispatcher: one method for every
+// projection, so no projection needs formulas of its own for them.
+
+#include "geodesy/derived_values.h"
+
+#include <cmath>
+
+#include "geodesy/constants.h"
+#include "geodesy/elementary.h"
+#include "geodesy/meridian_arc.h"
+
+namespace velqora {
+
+std::optional<DerivedValues> derivedValuesAt(const GridDefinition& grid, const ProjectionRequest& request) {
+  const auto first = gridPointOf(grid, request);
+  if (!first) return std::nullopt;
+  ProjectionRequest north = request;
+  north.phi = request.phi + (1 / DEGPRAD) / 360;  // 10 arc-seconds further north
+  const auto second = gridPointOf(grid, north);
+  if (!second) return std::nullopt;
+
+  // Grid displacement per arc-second of latitude.
+  const double dX = (second->x - first->x) / 10;
+  const double dY = (second->y - first->y) / 10;
+  // With no northward step on the grid the angle to true north has no tangent.
+  if (dY == 0) return std::nullopt;
+  DerivedValues v;
+  v.tangent = dX / dY;
+  v.angle = velqora::atan(v.tangent) * DEGPRAD;
+  const double L = std::sqrt(dX * dX + dY * dY);
+  v.scaleFactor = L * 60 / static_cast<double>(LNGARCM(request.phi));
+  v.arcSecondLength = L * 1000;  // metres
+  if (!finite(v.tangent, v.angle) || !finite(v.scaleFactor, v.arcSecondLength)) return std::nullopt;
+  return v;
+}
+
+DerivedTexts derivedTexts(const DerivedValues& values) {
+  DerivedTexts t;
+  t.tangent = DSPDCM(values.tangent, 11);
+  t.angle = DSPDCM(values.angle, 11);
+  t.angleParts = sexagesimalTexts(values.angle);
+  t.scaleFactor = unsignedText(values.scaleFactor, 12);
+  t.arcSecondLength = unsignedText(values.arcSecondLength, 10);
+  return t;
+}
+
+}  // namespace velqora

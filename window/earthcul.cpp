@@ -1,0 +1,26 @@
+#include "window/earthcul.h"
+
+#include "geodesy/ellipsoid.h"
+#include "geodesy/ellipsoid_completion.h"
+#include "window/form.h"
+
+namespace velqora {
+
+void EARTHCUL(Form& form, int& status) {
+  status = 1;
+  const auto completed = completeEllipsoid(ellipsoidOf(EARTH));
+  if (!completed) {
+    form.showMessage(refusalMessage(completed.reason()));
+    status = 0;
+    return;
+  }
+  EARTH = valuesOf(completed->ellipsoid);
+  // EDIT1..EDIT4 hold a, b, 1/f, 1/e in that order; the derived two are written in
+  // the order they were formed.
+  for (const EllipsoidValue derived : completed->derived) {
+    const auto field = static_cast<Field>(EDIT1 + static_cast<int>(derived));
+    form.setText(field, ellipsoidValueText(valueOf(completed->ellipsoid, derived)));
+  }
+}
+
+}  // namespace velqora
