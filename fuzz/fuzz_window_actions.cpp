@@ -300,7 +300,7 @@ std::bitset<FIELD_COUNT + 1> writableBy(const Action& a) {
   }
 }
 
-constexpr std::array<std::string_view, 8> COMMAND_MESSAGES = {
+constexpr std::array<std::string_view, 9> COMMAND_MESSAGES = {
     "Please set correct data.",
     "Please set a correct data.",
     "Please set a Radius.",
@@ -308,6 +308,7 @@ constexpr std::array<std::string_view, 8> COMMAND_MESSAGES = {
     "Please set a point data.",
     "The ellipsoid data are inconsistent.",
     "Please select a projection.",
+    "The grid data are not valid for this projection.",
     "The point is outside the area that the projection can convert."};
 
 constexpr std::array<Field, 15> ORIGIN_FIELDS = {EDIT5,  EDIT6,  EDIT7,  EDIT8,  EDIT9,  EDIT10, EDIT11, EDIT12,
