@@ -28,16 +28,14 @@ bool readAngle(std::string_view degrees, std::string_view minutes, std::string_v
   return std::isfinite(value);
 }
 
+// The window's message as the reason of an ERROR field: "The point is outside ..." for
+// a point beyond the projection's area, "The grid data are not valid ..." for a grid
+// that no point can use.
 std::string reasonFor(ConversionRefusal refusal) {
-  switch (refusal) {
-    case ConversionRefusal::outsideArea:
-      return "the point is outside the area that the projection can convert";
-    case ConversionRefusal::invalidGrid:
-    case ConversionRefusal::noProjection:
-    case ConversionRefusal::unusableEllipsoid:
-      break;
-  }
-  return std::string("the grid data: ") + refusalMessage(refusal);
+  std::string reason = refusalMessage(refusal);
+  if (!reason.empty() && reason.back() == '.') reason.pop_back();
+  if (!reason.empty() && reason.front() >= 'A' && reason.front() <= 'Z') reason.front() = static_cast<char>(reason.front() - 'A' + 'a');
+  return reason;
 }
 
 const std::string BEYOND_RANGE = "a coordinate is beyond the range of numbers";
