@@ -15,14 +15,19 @@ namespace velqora {
 std::optional<DerivedValues> derivedValuesAt(const GridDefinition& grid, const ProjectionRequest& request) {
   const auto first = gridPointOf(grid, request);
   if (!first) return std::nullopt;
+  return derivedValuesAt(grid, request, *first);
+}
+
+std::optional<DerivedValues> derivedValuesAt(const GridDefinition& grid, const ProjectionRequest& request,
+                                             const GridPoint& atRequest) {
   ProjectionRequest north = request;
   north.phi = request.phi + (1 / DEGPRAD) / 360;  // 10 arc-seconds further north
   const auto second = gridPointOf(grid, north);
   if (!second) return std::nullopt;
 
   // Grid displacement per arc-second of latitude.
-  const double dX = (second->x - first->x) / 10;
-  const double dY = (second->y - first->y) / 10;
+  const double dX = (second->x - atRequest.x) / 10;
+  const double dY = (second->y - atRequest.y) / 10;
   // With no northward step on the grid the angle to true north has no tangent.
   if (dY == 0) return std::nullopt;
   DerivedValues v;

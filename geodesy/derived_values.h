@@ -24,6 +24,10 @@ struct DerivedValues {
 // projection fails or the step has no northing (the angle then has no tangent).
 [[nodiscard]] std::optional<DerivedValues> derivedValuesAt(const GridDefinition& grid,
                                                           const ProjectionRequest& request);
+// The same when the grid point of the request is known already: one projection less.
+[[nodiscard]] std::optional<DerivedValues> derivedValuesAt(const GridDefinition& grid,
+                                                          const ProjectionRequest& request,
+                                                          const GridPoint& atRequest);
 
 // The texts the window writes, field by field.
 struct DerivedTexts {

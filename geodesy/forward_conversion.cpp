@@ -33,7 +33,7 @@ Outcome<ForwardConversion, ConversionRefusal> convertToGridWithDerivedValues(con
   const ProjectionRequest request = requestFor(grid, longitude, latitude);
   const auto point = gridPointOf(grid, request);
   if (!point) return point.reason();
-  const auto derived = derivedValuesAt(grid, request);
+  const auto derived = derivedValuesAt(grid, request, *point);
   if (!derived) return ConversionRefusal::outsideArea;
   return ForwardConversion{*point, *derived};
 }

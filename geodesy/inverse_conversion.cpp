@@ -28,12 +28,14 @@ Outcome<InverseConversion, ConversionRefusal> iterate(const Ellipsoid& e, const 
   double dlam = (((X - Xs) / k0) / e.b) / velqora::cos(phi);
   double dX = 0;
   double dY = 0;
+  GridPoint last;
   int n = 1;
   for (;; ++n) {
     // An estimate that is no number or lies outside the projection's domain (a
     // pole, say) has no grid point: the point cannot be converted.
     const auto estimate = gridPointOf(grid, {dlam, phi, o.phi0, o.phi1, o.phi2});
     if (!estimate) return estimate.reason();
+    last = *estimate;
     dX = X - estimate->x;
     dY = Y - estimate->y;
     if (n > ITERATION_LIMIT) break;
@@ -52,6 +54,7 @@ Outcome<InverseConversion, ConversionRefusal> iterate(const Ellipsoid& e, const 
   result.latitude = phi * DEGPRAD;
   result.iterations = n;
   result.request = {dlam, phi, o.phi0, o.phi1, o.phi2};
+  result.estimate = last;
   if (!finite(result.residualX, result.residualY) || !finite(result.longitude, result.latitude))
     return ConversionRefusal::outsideArea;
   return result;
@@ -72,7 +75,7 @@ Outcome<InverseConversionWithDerivedValues, ConversionRefusal> convertToGeograph
   const EllipsoidInUse inUse(valuesOf(ellipsoid));
   const auto point = iterate(ellipsoid, grid, X, Y);
   if (!point) return point.reason();
-  const auto derived = derivedValuesAt(grid, point->request);
+  const auto derived = derivedValuesAt(grid, point->request, point->estimate);
   if (!derived) return ConversionRefusal::outsideArea;
   return InverseConversionWithDerivedValues{*point, *derived};
 }
@@ -82,10 +85,13 @@ GeographicTexts geographicTexts(double longitude, double latitude) {
           sexagesimalTexts(latitude)};
 }
 
+ResidualTexts residualTexts(const InverseConversion& conversion) {
+  return {DSPDCM(conversion.residualX, 5), DSPDCM(conversion.residualY, 5)};
+}
+
 InverseTexts inverseTexts(const InverseConversionWithDerivedValues& conversion) {
   const InverseConversion& p = conversion.point;
-  return {geographicTexts(p.longitude, p.latitude), {DSPDCM(p.residualX, 5), DSPDCM(p.residualY, 5)},
-          derivedTexts(conversion.derived)};
+  return {geographicTexts(p.longitude, p.latitude), residualTexts(p), derivedTexts(conversion.derived)};
 }
 
 }  // namespace velqora

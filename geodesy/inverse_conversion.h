@@ -35,6 +35,7 @@ struct InverseConversion {
   double residualY = 0;  // metres
   int iterations = 0;    // projections done; ITERATION_LIMIT + 1 when the limit ended the loop
   ProjectionRequest request;  // the final estimate, in radians
+  GridPoint estimate;         // its grid point, km
 };
 
 // Refused when an estimate has no projection (or the result is no number); a loop that
@@ -64,6 +65,7 @@ struct ResidualTexts {
   std::string x;  // EDIT25: 5 digits, signed
   std::string y;  // EDIT26
 };
+[[nodiscard]] ResidualTexts residualTexts(const InverseConversion& conversion);
 
 struct InverseTexts {
   GeographicTexts point;
