@@ -109,18 +109,20 @@ PointConversion coreConversion(const Ellipsoid& ellipsoid, const GridDefinition&
         r.refusal = reasonFor(converted.reason());
         return r;
       }
-      InverseTexts texts = inverseTexts(*converted);
+      // Only the texts asked for: each costs as much as a projection.
+      const InverseConversion& point = converted->point;
       r.texts.reserve(12);
       if (sexagesimal) {
-        appendAngle(r.texts, std::move(texts.point.longitudeParts));
-        appendAngle(r.texts, std::move(texts.point.latitudeParts));
+        appendAngle(r.texts, sexagesimalTexts(point.longitude));
+        appendAngle(r.texts, sexagesimalTexts(point.latitude));
       } else {
-        r.texts.push_back(std::move(texts.point.longitude));
-        r.texts.push_back(std::move(texts.point.latitude));
+        r.texts.push_back(decimalDegreesText(point.longitude));
+        r.texts.push_back(decimalDegreesText(point.latitude));
       }
-      r.texts.push_back(std::move(texts.residuals.x));
-      r.texts.push_back(std::move(texts.residuals.y));
-      if (derived) appendDerived(r.texts, std::move(texts.derived));
+      ResidualTexts residuals = residualTexts(point);
+      r.texts.push_back(std::move(residuals.x));
+      r.texts.push_back(std::move(residuals.y));
+      if (derived) appendDerived(r.texts, derivedTexts(converted->derived));
       return r;
     };
   }
