@@ -7,8 +7,9 @@ namespace velqora {
 // The reference ellipsoid the projections read: a (km), b (km), inverse flattening,
 // inverse eccentricity. The window's commands fill it from the fields (EARTHCUL,
 // window/earthcul.h, completes it); before that a value not greater than 0 stands
-// for "not given".
-inline std::array<double, 4> EARTH{};
+// for "not given". Each thread has its own, as it has its own projection constants, so
+// that the batch converter can convert on several threads at once.
+inline thread_local std::array<double, 4> EARTH{};
 
 // Puts an ellipsoid into EARTH for as long as it lives and the previous one back
 // afterwards: how the value functions hand their ellipsoid to the projections.

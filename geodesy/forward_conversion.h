@@ -9,7 +9,8 @@
 // Longitude and latitude are in decimal degrees, east and north positive. The
 // longitude difference from the origin is not folded into +-180 degrees. The
 // projections read the ellipsoid from EARTH: these functions put the given one there
-// for the call and the previous one back afterwards (one thread at a time).
+// for the call and the previous one back afterwards (EARTH is the calling thread's own,
+// so conversions may run on several threads at once).
 
 #include <optional>
 #include <string>

@@ -31,8 +31,8 @@ constexpr ArcCoefficients fillArcCoefficients() {
 
 // What the 25 terms of the series share for one ellipsoid: each term's
 // coefficient divided by (1/e)^(2j), with the term's sign, and the factor 1 - e^2.
-// Kept for the last inverse eccentricity seen; the terms stay bit for bit those
-// of the term-by-term evaluation.
+// Kept, per thread, for the last inverse eccentricity seen; the terms stay bit for
+// bit those of the term-by-term evaluation.
 struct ArcSeries {
   double inverseEccentricity = std::nan("");
   std::array<std::array<double, 5>, 5> coefficient{};
@@ -40,7 +40,7 @@ struct ArcSeries {
 };
 
 const ArcSeries& arcSeries(double re) {
-  static ArcSeries series;
+  static thread_local ArcSeries series;
   if (!(series.inverseEccentricity == re)) {
     series.inverseEccentricity = re;
     for (int i = 0; i < 5; ++i) {
