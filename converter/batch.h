@@ -31,6 +31,11 @@ struct Column {
 struct BatchOptions {
   std::optional<Delimiter> delimiter;  // detected on each file's first data line when absent
   std::vector<Column> columns;         // empty: the first fields
+  // Lines are converted a chunk at a time, the chunk shared out among this many threads
+  // (the conversion must allow calls at once); the output keeps the input's order. One
+  // line a chunk answers each line before the next is read.
+  std::size_t chunkLines = 8192;
+  unsigned threads = 1;
 };
 
 struct BatchCounts {
@@ -41,11 +46,14 @@ struct BatchCounts {
 class Batch {
 public:
   // `report` takes each "FILE:LINE: reason" line for standard error; `tick` is called
-  // every few thousand lines with the bytes read so far and the points done.
+  // every chunk with the bytes read so far and the points done.
   using Report = std::function<void(const std::string& line)>;
   using Tick = std::function<void(std::uint64_t bytes, std::uint64_t points)>;
 
   Batch(const PointConversion& conversion, BatchOptions options, BufferedOutput& out, Report report);
+  ~Batch();
+  Batch(const Batch&) = delete;
+  Batch& operator=(const Batch&) = delete;
 
   // Converts one input, named `name` in reports. Returns the report of a fault that
   // stops the run (a named column the header lacks), or nothing.
@@ -55,18 +63,27 @@ public:
 
 private:
   struct FileState;
+  struct Part;
+  struct ChunkLine {
+    std::size_t offset = 0, textLength = 0, endLength = 0;
+    std::uint64_t number = 0;
+  };
+
   std::optional<std::string> takeFirstDataLine(FileState& file, std::string_view text);
-  void convertLine(FileState& file, const Line& line);
-  void writeResults(const Line& line, Delimiter delimiter, const std::vector<std::string>& texts);
-  void fail(FileState& file, const Line& line, Delimiter delimiter, const std::string& reason);
+  void convertChunk(const FileState& file);
+  void convertLine(const FileState& file, Part& part, std::string_view text, std::string_view end, std::uint64_t number) const;
+  void fail(const FileState& file, Part& part, std::string_view text, std::string_view end, std::uint64_t number,
+            Delimiter delimiter, const std::string& reason) const;
+  void emit(Part& part);
 
   const PointConversion& conversion_;
   BatchOptions options_;
   BufferedOutput& out_;
   Report report_;
   BatchCounts counts_;
-  FieldSplitter splitter_;
-  std::vector<std::string_view> coordinates_;
+  std::string chunkBytes_;
+  std::vector<ChunkLine> chunk_;
+  std::vector<Part> parts_;
 };
 
 }  // namespace velqora::convert

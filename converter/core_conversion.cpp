@@ -57,6 +57,8 @@ void appendAngle(std::vector<std::string>& out, AngleTexts&& t) {
 
 PointConversion coreConversion(const Ellipsoid& ellipsoid, const GridDefinition& grid, Direction direction) {
   PointConversion c;
+  // The value functions keep their ellipsoid and constants per thread.
+  c.concurrent = true;
   const bool derived = direction.derived;
   if (!direction.inverse) {
     c.resultNames = {"x_km", "y_km"};

@@ -14,6 +14,7 @@
 #include "converter/batch.h"
 #include "converter/conversion_setup.h"
 #include "converter/files.h"
+#include "converter/parallel.h"
 #include "converter/progress.h"
 
 #ifdef _WIN32
@@ -160,7 +161,7 @@ int run(const CommandLine& c) {
     return EXIT_ALL_CONVERTED;
   }
   const PointConversion conversion = makeConversion(lists, c.choices);
-  const BatchOptions options = batchOptions(c, conversion.coordinateCount);
+  BatchOptions options = batchOptions(c, conversion.coordinateCount);
 
   // Nothing is written before everything above has been checked.
   FileHandle outputFile;
@@ -172,6 +173,8 @@ int run(const CommandLine& c) {
   const bool typed = std::any_of(inputs.begin(), inputs.end(), [](const Input& i) { return i.path == STANDARD_INPUT; }) &&
                      isTerminal(stdin);
   BufferedOutput buffered(sink, typed ? 0 : BufferedOutput::DEFAULT_BLOCK);
+  if (typed) options.chunkLines = 1;
+  options.threads = availableThreads();
 
   const bool terminal = isTerminal(stderr);
   ProgressLine* progress = nullptr;

@@ -28,6 +28,8 @@ struct PointConversion {
   std::vector<std::string> resultNames;
   // Called with coordinateCount texts, each a number (or an empty text where allowed).
   std::function<PointResult(std::span<const std::string_view> coordinates)> convert;
+  // True when convert may run on several threads at once.
+  bool concurrent = false;
 };
 
 }  // namespace velqora::convert

@@ -1,10 +1,10 @@
 // libFuzzer target for velqora-convert's line handling: the line reader, delimiter
 // detection, field splitting, number texts, header and pass-through lines and the batch
 // loop, over a stand-in conversion. The first byte picks the delimiter option, the
-// columns and the block size; the rest is the point file. Besides the sanitizers'
-// checks it traps when a promise breaks: one output line per input line, each starting
-// with the input line, coordinates handed on only when they are numbers, and one
-// "FILE:LINE: reason" report per line that failed.
+// columns, the block size and the chunk size; the rest is the point file. Besides the
+// sanitizers' checks it traps when a promise breaks: one output line per input line,
+// each starting with the input line, coordinates handed on only when they are numbers,
+// and one "FILE:LINE: reason" report per line that failed.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -59,6 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (choice % 5 != 0) options.delimiter = delimiterNamed(delimiters[choice % 5]);
   if (choice & 0x08) options.columns = parseColumns((choice & 0x10) ? "3,x,1" : "2,1,4");
   const std::size_t block = (choice & 0x20) ? 16 : 4096;
+  options.chunkLines = (choice & 0x40) ? 3 : 8192;
 
   const PointConversion conversion = standIn();
   StringSink sink;

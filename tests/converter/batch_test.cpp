@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "converter/batch.h"
@@ -17,6 +18,7 @@ public:
 // Joins the two coordinate texts; the longitude 999 lies outside the area.
 PointConversion fakeConversion() {
   PointConversion c;
+  c.concurrent = true;
   c.resultNames = {"joined", "y"};
   c.convert = [](std::span<const std::string_view> t) {
     PointResult r;
@@ -77,16 +79,21 @@ TEST(Batch, LinesGoOutAsTheyCameWithTheirResults) {
        "in.txt:1: field 1 is not a number: lon\nin.txt:2: outside the area\nin.txt:3: field 2 is not a number: \n", 3, 3},
       {"x y\n999 1\n", "", "", "x y joined y\n999 1 \"ERROR: outside the area\"\n", "in.txt:2: outside the area\n", 1, 1},
   };
-  for (const Case& c : cases) {
-    BatchOptions options;
-    if (!c.delimiter.empty()) options.delimiter = delimiterNamed(c.delimiter);
-    if (!c.columns.empty()) options.columns = parseColumns(c.columns);
-    const Outcome run = convert(c.input, options);
-    EXPECT_EQ(run.output, c.output) << c.input;
-    EXPECT_EQ(run.reports, c.reports) << c.input;
-    EXPECT_EQ(run.points, c.points) << c.input;
-    EXPECT_EQ(run.failed, c.failed) << c.input;
-    EXPECT_EQ(run.fault, "") << c.input;
+  // One line at a time, and chunks of two lines shared out among three threads.
+  for (const auto& [chunk, threads] : {std::pair<std::size_t, unsigned>{8192, 1}, {2, 3}}) {
+    for (const Case& c : cases) {
+      BatchOptions options;
+      if (!c.delimiter.empty()) options.delimiter = delimiterNamed(c.delimiter);
+      if (!c.columns.empty()) options.columns = parseColumns(c.columns);
+      options.chunkLines = chunk;
+      options.threads = threads;
+      const Outcome run = convert(c.input, options);
+      EXPECT_EQ(run.output, c.output) << c.input;
+      EXPECT_EQ(run.reports, c.reports) << c.input;
+      EXPECT_EQ(run.points, c.points) << c.input;
+      EXPECT_EQ(run.failed, c.failed) << c.input;
+      EXPECT_EQ(run.fault, "") << c.input;
+    }
   }
 }
 
@@ -100,7 +107,9 @@ TEST(Batch, NamedColumnMissingFromTheHeaderStopsTheRun) {
 
 TEST(Batch, LineLongerThanTheBlockPassesWithItsError) {
   const std::string longLine(40, '7');
-  const Outcome run = convert("1,2\n" + longLine + "\n3,4\n" + longLine, {}, 16);
+  BatchOptions options;
+  options.threads = 2;
+  const Outcome run = convert("1,2\n" + longLine + "\n3,4\n" + longLine, options, 16);
   EXPECT_EQ(run.output, "1,2,1/2,Y\n" + longLine + ",ERROR: the line is longer than 1 MiB\n3,4,3/4,Y\n" + longLine +
                             ",ERROR: the line is longer than 1 MiB\n");
   EXPECT_EQ(run.reports, "in.txt:2: the line is longer than 1 MiB\nin.txt:4: the line is longer than 1 MiB\n");
