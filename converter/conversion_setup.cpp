@@ -62,16 +62,21 @@ int pickGridSystem(const Lists& lists, const std::string& choice) {
   return k;
 }
 
-// "D,M,S" into the three fields of an angle; parts left out are empty.
-void typeAngle(const std::string& option, const std::string& text, std::string& d, std::string& m, std::string& s) {
-  std::array<std::string*, 3> fields = {&d, &m, &s};
+// Comma-separated texts into fields, as typed into them; fields left out are empty.
+template <std::size_t N>
+void typeInto(const std::string& option, const std::string& text, const std::array<std::string*, N>& fields,
+              const char* what) {
   std::size_t start = 0;
-  for (std::size_t i = 0; i < fields.size(); ++i) {
+  for (std::string* field : fields) {
     const std::size_t comma = std::min(text.find(',', start), text.size());
-    *fields[i] = start <= text.size() ? text.substr(start, comma - start) : std::string();
+    *field = start <= text.size() ? text.substr(start, comma - start) : std::string();
     start = comma + 1;
   }
-  if (start <= text.size()) throw UsageError(option + ": at most three parts, degrees, arc-minutes, arc-seconds: " + text);
+  if (start <= text.size()) throw UsageError(option + ": at most " + what + ": " + text);
+}
+
+void typeAngle(const std::string& option, const std::string& text, std::string& d, std::string& m, std::string& s) {
+  typeInto<3>(option, text, {&d, &m, &s}, "degrees, arc-minutes, arc-seconds");
 }
 
 // The four ellipsoid fields: a picked ellipsoid's texts, or the typed ones.
@@ -82,14 +87,8 @@ std::array<std::string, 4> ellipsoidTexts(const Lists& lists, const Choices& cho
     const auto& row = EARTHTAB[static_cast<std::size_t>(pick("--ellipsoid", *choices.ellipsoid, lists.ellipsoids, ellipsoidName))];
     for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = displayText(row[i + 1]);
   } else if (choices.ellipsoidValues) {
-    const std::string& typed = *choices.ellipsoidValues;
-    std::size_t start = 0;
-    for (std::string& text : texts) {
-      const std::size_t comma = std::min(typed.find(',', start), typed.size());
-      text = start <= typed.size() ? typed.substr(start, comma - start) : std::string();
-      start = comma + 1;
-    }
-    if (start <= typed.size()) throw UsageError("--ellipsoid-values: at most four values, a,b,1/f,1/e: " + typed);
+    typeInto<4>("--ellipsoid-values", *choices.ellipsoidValues, {&texts[0], &texts[1], &texts[2], &texts[3]},
+                "four values, a, b, 1/f, 1/e");
   }
   return texts;
 }
