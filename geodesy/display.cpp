@@ -122,7 +122,8 @@ std::string DSPDCM(double x, int n) {
   if (x == 0) return "+0";
   std::string text(1, signCharacter(x));
   double A = std::fabs(x);
-  const double magnitude = velqora::log(A) / velqora::log(10.0) + static_cast<double>(0.01f);
+  static const double LN10 = velqora::log(10.0);  // the same bits every call, taken once
+  const double magnitude = velqora::log(A) / LN10 + static_cast<double>(0.01f);
   int P = static_cast<int>(std::floor(magnitude));
   if (P < 0) P = 0;
   int K = 0;
