@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 build="build-deb"
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr "$@" >/dev/null
-cmake --build "$build" -j "$(nproc)" --target velqora
+cmake --build "$build" -j "$(nproc)"  # the programs only: tests and tools are off
 rm -f "$build"/velqora_*.deb
 (cd "$build" && cpack -G DEB)
 deb=$(ls "$build"/velqora_*.deb)

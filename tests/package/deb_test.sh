@@ -13,7 +13,13 @@ fail() {
 
 deb=${1:-}
 if [ -z "$deb" ]; then
-  deb=$("$here/tools/build-deb.sh" | tee /dev/stderr | tail -1)
+  # The build's output goes on to our standard error; its last line names the package.
+  # (Not tee /dev/stderr: opening that anew would truncate a log file it points to.)
+  build_log=$(mktemp)
+  "$here/tools/build-deb.sh" >"$build_log" || { cat "$build_log" >&2; rm -f "$build_log"; fail "the package did not build"; }
+  cat "$build_log" >&2
+  deb=$(tail -1 "$build_log")
+  rm -f "$build_log"
 fi
 [ -f "$deb" ] || fail "no package $deb"
 deb=$(cd "$(dirname "$deb")" && pwd)/$(basename "$deb")
@@ -38,6 +44,11 @@ bin=$root/usr/bin/velqora
 data=$root/usr/share/velqora
 entry=$root/usr/share/applications/velqora.desktop
 [ -x "$bin" ] || fail "no usr/bin/velqora"
+# The batch converter, on the installed lists.
+[ -x "$root/usr/bin/velqora-convert" ] || fail "no usr/bin/velqora-convert"
+converted=$(echo "139.75,35.6875" | "$root/usr/bin/velqora-convert" --data "$data" --ellipsoid "WGS 84" \
+  --grid-system "UTM north zones 31-60 (WGS 84)" --grid-group "WGS 84 / UTM zone 54N") || fail "velqora-convert failed"
+[ "$converted" = "139.75,35.6875,+386.89479026,+3950.0083526" ] || fail "velqora-convert printed: $converted"
 [ -f "$root/usr/share/icons/hicolor/scalable/apps/velqora.svg" ] || fail "no icon"
 [ -f "$entry" ] || fail "no menu entry"
 grep -qx 'Exec=/usr/bin/velqora' "$entry" || fail "menu entry does not start /usr/bin/velqora: $(grep ^Exec "$entry")"
