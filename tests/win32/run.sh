@@ -63,6 +63,37 @@ for script in "$root"/tests/e2e/golden/*.script; do
   fi
 done
 
+echo "== velqora-convert.exe against the Linux converter"
+# The same points, forward with the derived values, back, and sexagesimal, must give
+# the same bytes on both systems.
+convert_exe=$(find_built velqora-convert.exe)
+convert_linux=$linux_build/converter/velqora-convert
+if [ -z "$convert_exe" ] || [ ! -x "$convert_linux" ]; then
+  fail "velqora-convert: velqora-convert.exe or $convert_linux is missing"
+else
+  awk 'BEGIN { s = 7; for (i = 0; i < 2000; i++) { s = (s * 1103515245 + 12345) % 2147483648
+         lon = 130 + 12 * s / 2147483648; s = (s * 1103515245 + 12345) % 2147483648
+         printf "%.7f,%.7f\n", lon, 20 + 30 * s / 2147483648 } }' >"$work/points.csv"
+  grid=(--ellipsoid "WGS 84" --grid-system "UTM north zones 31-60 (WGS 84)" --grid-group "WGS 84 / UTM zone 54N")
+  for mode in forward inverse; do
+    input=$work/points.csv
+    extra=(--derived)
+    if [ "$mode" = inverse ]; then
+      input=$work/forward.linux
+      extra=(--inverse --derived --columns 3,4)
+    fi
+    "$convert_linux" --data "$root/data" "${grid[@]}" "${extra[@]}" "$input" >"$work/$mode.linux" 2>&1
+    (cd "$work" && timeout 60 wine "$convert_exe" --data "$data_w" "${grid[@]}" "${extra[@]}" \
+       "$(winepath -w "$input")" >"$work/$mode.windows" 2>&1)
+    if [ -s "$work/$mode.linux" ] && cmp -s "$work/$mode.linux" "$work/$mode.windows"; then
+      pass "velqora-convert: $mode, 2000 points with the derived values"
+    else
+      fail "velqora-convert: $mode differs from Linux"
+      diff "$work/$mode.linux" "$work/$mode.windows" | head -6 | sed 's/^/  /'
+    fi
+  done
+fi
+
 echo "== non-ASCII folder and file names"
 # A copy of the bundled data in a folder with accented and Greek letters, plus the
 # Swiss grid system's file under an accented name, listed in UTF-8 and once more in
