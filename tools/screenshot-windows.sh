@@ -40,17 +40,8 @@ done
 [ -n "$window" ] || { echo "screenshot-windows: the window did not open" >&2; exit 1; }
 sleep 0.5
 
-# Positions in layout units (hundredths of an inch), as pixels at 96 DPI.
-px() { awk -v u="$1" 'BEGIN { printf "%d", int(u * 96 / 100 + 0.5) }'; }
-click() { xdotool mousemove --window "$window" "$(px "$1")" "$(px "$2")" click 1; sleep 0.3; }
-pick() {  # pick X Y K: open the list whose closed box is at X,Y and choose entry K
-  click "$1" "$2"
-  xdotool key Home
-  for _ in $(seq "$3"); do xdotool key Down; done
-  xdotool key Return
-  sleep 0.3
-}
-type_into() { click "$1" "$2"; xdotool key Home shift+End; xdotool type --delay 20 -- "$3"; }
+# shellcheck source=tests/win32/window_input.sh
+. tests/win32/window_input.sh
 pick 366 192 2            # COMBO1, the ellipsoid list: WGS 84
 pick 503 20 1             # COMBO3, the grid-system list: UTM north zones 1-30
 pick 409 54 1             # COMBO2, the grid-group list: zone 2N

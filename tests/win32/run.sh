@@ -80,7 +80,7 @@ else
     extra=(--derived)
     if [ "$mode" = inverse ]; then
       input=$work/forward.linux
-      extra=(--inverse --derived --columns 3,4)
+      extra=(--inverse --derived --columns "3,4")
     fi
     "$convert_linux" --data "$root/data" "${grid[@]}" "${extra[@]}" "$input" >"$work/$mode.linux" 2>&1
     (cd "$work" && timeout 60 wine "$convert_exe" --data "$data_w" "${grid[@]}" "${extra[@]}" \
@@ -136,8 +136,9 @@ for position in 12 13 14; do
 done
 
 echo "== smoke test of velqora.exe"
-# Layout units are hundredths of a logical inch, rounded to the nearest pixel.
-px() { awk -v u="$1" 'BEGIN { printf "%d", int(u * 96 / 100 + 0.5) }'; }
+# Layout units are hundredths of a logical inch, rounded to the nearest pixel (px).
+# shellcheck source=tests/win32/window_input.sh
+. "$root/tests/win32/window_input.sh"
 client_w=$(px "$(sed -n 's/.*CLIENT_WIDTH_UNITS = \([0-9]*\);.*/\1/p' "$root/window/layout.h")")
 client_h=$(px "$(sed -n 's/.*CLIENT_HEIGHT_UNITS = \([0-9]*\);.*/\1/p' "$root/window/layout.h")")
 echo "expected client area at 96 DPI: ${client_w}x${client_h} pixels"
@@ -180,16 +181,6 @@ else
   [ "$size" = "${client_w}x${client_h}" ]
   verdict $? "smoke: client area $size" "smoke: client area $size, not ${client_w}x${client_h}"
 
-  # Mouse positions in pixels of the client area, from layout units.
-  click() { xdotool mousemove --window "$window" "$(px "$1")" "$(px "$2")" click 1; sleep 0.3; }
-  pick() {  # pick X Y K: open the list whose closed box is at X,Y and choose entry K
-    click "$1" "$2"
-    xdotool key Home
-    for _ in $(seq "$3"); do xdotool key Down; done
-    xdotool key Return
-    sleep 0.3
-  }
-  type_into() { click "$1" "$2"; xdotool key Home shift+End; xdotool type --delay 20 -- "$3"; }
   read_field() {  # the text of the field at X,Y through the clipboard
     printf '' | xclip -selection clipboard
     click "$1" "$2"
