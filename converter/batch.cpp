@@ -99,7 +99,8 @@ std::optional<std::string> Batch::run(LineReader& lines, const std::string& name
     if (!line->complete) {
       convertChunk(file);
       file.inLongLine = true;
-      file.longLineDelimiter = file.seenData ? file.delimiter : options_.delimiter.value_or(detectDelimiter(line->text));
+      file.longLineDelimiter =
+          file.seenData ? file.delimiter : options_.delimiter.value_or(detectDelimiter(line->text));
       out_.text() += line->text;
       out_.lineDone();
       continue;
@@ -157,9 +158,8 @@ std::optional<std::string> Batch::takeFirstDataLine(FileState& file, std::string
     if (found == fields.end()) return "the header line has no column \"" + column.name + "\"";
     file.columns.push_back(static_cast<std::size_t>(found - fields.begin()));
   }
-  file.header = named || std::none_of(file.columns.begin(), file.columns.end(), [&](std::size_t c) {
-                  return c < fields.size() && isNumberText(fields[c]);
-                });
+  file.header = named || std::none_of(file.columns.begin(), file.columns.end(),
+                                      [&](std::size_t c) { return c < fields.size() && isNumberText(fields[c]); });
   return std::nullopt;
 }
 
@@ -196,8 +196,8 @@ void Batch::convertLine(const FileState& file, Part& part, std::string_view text
     if (c >= fields.size())
       return fail(file, part, text, end, number, file.delimiter, "field " + std::to_string(c + 1) + " is missing");
     const std::string_view field = fields[c];
-    const bool emptyAllowed = std::find(conversion_.mayBeEmpty.begin(), conversion_.mayBeEmpty.end(), i) !=
-                              conversion_.mayBeEmpty.end();
+    const bool emptyAllowed =
+        std::find(conversion_.mayBeEmpty.begin(), conversion_.mayBeEmpty.end(), i) != conversion_.mayBeEmpty.end();
     if (!isNumberText(field) && !(field.empty() && emptyAllowed))
       return fail(file, part, text, end, number, file.delimiter,
                   "field " + std::to_string(c + 1) + " is not a number: " + std::string(field));

@@ -44,7 +44,7 @@ struct BatchCounts {
 };
 
 class Batch {
-public:
+ public:
   // `report` takes each "FILE:LINE: reason" line for standard error; `tick` is called
   // every chunk with the bytes read so far and the points done.
   using Report = std::function<void(const std::string& line)>;
@@ -61,7 +61,7 @@ public:
 
   [[nodiscard]] const BatchCounts& counts() const { return counts_; }
 
-private:
+ private:
   struct FileState;
   struct Part;
   struct ChunkLine {
@@ -71,7 +71,8 @@ private:
 
   std::optional<std::string> takeFirstDataLine(FileState& file, std::string_view text);
   void convertChunk(const FileState& file);
-  void convertLine(const FileState& file, Part& part, std::string_view text, std::string_view end, std::uint64_t number) const;
+  void convertLine(const FileState& file, Part& part, std::string_view text, std::string_view end,
+                   std::uint64_t number) const;
   void fail(const FileState& file, Part& part, std::string_view text, std::string_view end, std::uint64_t number,
             Delimiter delimiter, const std::string& reason) const;
   void emit(Part& part);

@@ -22,9 +22,6 @@ namespace {
   throw UsageError(error.report());
 }
 
-// The entries a list shows: a list file without records still shows row 0.
-int shownCount(int count, int rows) { return std::clamp(count, 1, rows); }
-
 // "N" picks position N; anything else is an entry's name, exactly as the list shows it.
 template <typename NameOf>
 int pick(const std::string& option, const std::string& choice, int count, NameOf nameOf) {
@@ -32,7 +29,9 @@ int pick(const std::string& option, const std::string& choice, int count, NameOf
   const auto [end, error] = std::from_chars(choice.data(), choice.data() + choice.size(), position);
   const bool number = error == std::errc() && end == choice.data() + choice.size();
   if (number && position >= 0 && position < count) return position;
-  if (number) throw UsageError(option + " " + choice + ": positions run from 0 to " + std::to_string(count - 1) + " (see --list)");
+  if (number)
+    throw UsageError(option + " " + choice + ": positions run from 0 to " + std::to_string(count - 1) +
+                     " (see --list)");
   for (int i = 0; i < count; ++i)
     if (nameOf(i) == choice) return i;
   throw UsageError(option + ": no entry named \"" + choice + "\" (see --list)");
@@ -82,9 +81,11 @@ void typeAngle(const std::string& option, const std::string& text, std::string& 
 // The four ellipsoid fields: a picked ellipsoid's texts, or the typed ones.
 std::array<std::string, 4> ellipsoidTexts(const Lists& lists, const Choices& choices) {
   std::array<std::string, 4> texts;
-  if (choices.ellipsoid && choices.ellipsoidValues) throw UsageError("--ellipsoid and --ellipsoid-values: one or the other");
+  if (choices.ellipsoid && choices.ellipsoidValues)
+    throw UsageError("--ellipsoid and --ellipsoid-values: one or the other");
   if (choices.ellipsoid) {
-    const auto& row = EARTHTAB[static_cast<std::size_t>(pick("--ellipsoid", *choices.ellipsoid, lists.ellipsoids, ellipsoidName))];
+    const auto& row =
+        EARTHTAB[static_cast<std::size_t>(pick("--ellipsoid", *choices.ellipsoid, lists.ellipsoids, ellipsoidName))];
     for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = displayText(row[i + 1]);
   } else if (choices.ellipsoidValues) {
     typeInto<4>("--ellipsoid-values", *choices.ellipsoidValues, {&texts[0], &texts[1], &texts[2], &texts[3]},
@@ -114,13 +115,20 @@ Ellipsoid chosenEllipsoid(const Lists& lists, const Choices& choices) {
 // Which option holds the text that the window refuses.
 const char* optionOf(GridTextProblem problem) {
   switch (problem) {
-    case GridTextProblem::originLongitude: return "--origin-longitude";
-    case GridTextProblem::originLatitude: return "--origin-latitude";
-    case GridTextProblem::emptyShiftOrScale: return "--x-shift, --y-shift or --scale-factor";
-    case GridTextProblem::shiftNotANumber: return "--x-shift or --y-shift";
-    case GridTextProblem::scaleFactor: return "--scale-factor";
-    case GridTextProblem::firstParallel: return "--parallel1";
-    case GridTextProblem::secondParallel: return "--parallel2";
+    case GridTextProblem::originLongitude:
+      return "--origin-longitude";
+    case GridTextProblem::originLatitude:
+      return "--origin-latitude";
+    case GridTextProblem::emptyShiftOrScale:
+      return "--x-shift, --y-shift or --scale-factor";
+    case GridTextProblem::shiftNotANumber:
+      return "--x-shift or --y-shift";
+    case GridTextProblem::scaleFactor:
+      return "--scale-factor";
+    case GridTextProblem::firstParallel:
+      return "--parallel1";
+    case GridTextProblem::secondParallel:
+      return "--parallel2";
   }
   return "";
 }
@@ -135,7 +143,8 @@ GridDefinition chosenGrid(const Lists& lists, const Choices& choices) {
   if (choices.gridSystem) {
     const int system = pickGridSystem(lists, *choices.gridSystem);
     if (choices.gridGroup) {
-      if (GRPCOUNT <= 0) throw UsageError("--grid-group: the grid system " + gridSystemName(system) + " has no grid groups");
+      if (GRPCOUNT <= 0)
+        throw UsageError("--grid-group: the grid system " + gridSystemName(system) + " has no grid groups");
       const int k = pick("--grid-group", *choices.gridGroup, GRPCOUNT, gridGroupName);
       const std::optional<GridGroupEntry> entry = gridGroupEntry(k);
       if (!entry) throw UsageError("--grid-group: no grid group at position " + std::to_string(k));
@@ -145,23 +154,29 @@ GridDefinition chosenGrid(const Lists& lists, const Choices& choices) {
   }
   if (choices.projection) {
     const int count = static_cast<int>(lists.projections.size());
-    code = pick("--projection", *choices.projection, count, [](int i) { return displayText(PRJKEY[static_cast<std::size_t>(i)]); });
+    code = pick("--projection", *choices.projection, count,
+                [](int i) { return displayText(PRJKEY[static_cast<std::size_t>(i)]); });
   }
   if (choices.originLongitude)
-    typeAngle("--origin-longitude", *choices.originLongitude, texts.longitudeDegrees, texts.longitudeMinutes, texts.longitudeSeconds);
+    typeAngle("--origin-longitude", *choices.originLongitude, texts.longitudeDegrees, texts.longitudeMinutes,
+              texts.longitudeSeconds);
   if (choices.originLatitude)
-    typeAngle("--origin-latitude", *choices.originLatitude, texts.latitudeDegrees, texts.latitudeMinutes, texts.latitudeSeconds);
+    typeAngle("--origin-latitude", *choices.originLatitude, texts.latitudeDegrees, texts.latitudeMinutes,
+              texts.latitudeSeconds);
   if (choices.xShift) texts.xShift = *choices.xShift;
   if (choices.yShift) texts.yShift = *choices.yShift;
   if (choices.scaleFactor) texts.scaleFactor = *choices.scaleFactor;
   if (choices.parallel1)
-    typeAngle("--parallel1", *choices.parallel1, texts.firstParallelDegrees, texts.firstParallelMinutes, texts.firstParallelSeconds);
+    typeAngle("--parallel1", *choices.parallel1, texts.firstParallelDegrees, texts.firstParallelMinutes,
+              texts.firstParallelSeconds);
   if (choices.parallel2)
-    typeAngle("--parallel2", *choices.parallel2, texts.secondParallelDegrees, texts.secondParallelMinutes, texts.secondParallelSeconds);
+    typeAngle("--parallel2", *choices.parallel2, texts.secondParallelDegrees, texts.secondParallelMinutes,
+              texts.secondParallelSeconds);
 
   const auto grid = gridFromTexts(texts, code);
   if (!grid) {
-    const std::string hint = choices.gridGroup ? "" : std::string(" (") + optionOf(grid.reason()) + ", or --grid-group)";
+    const std::string hint =
+        choices.gridGroup ? "" : std::string(" (") + optionOf(grid.reason()) + ", or --grid-group)";
     throw UsageError(std::string("the grid: ") + refusalMessage(grid.reason()) + hint);
   }
   if (!selectsProjection(code))
@@ -180,10 +195,10 @@ Lists loadLists(const std::string& folder) {
   if (lists.projections.empty()) failLoading(folder, LoadError{PRJ_LIST_FILE, 0, "the projection list holds no entry"});
   int count = 0;
   if (auto error = loadGridSystemList(GRID_LIST_FILE, count)) failLoading(folder, *error);
-  lists.gridSystems = shownCount(count, GRIDSYS_ROWS);
+  lists.gridSystems = listedEntries(count, GRIDSYS_ROWS);
   count = 0;
   if (auto error = loadEllipsoidList(EARTH_LIST_FILE, count)) failLoading(folder, *error);
-  lists.ellipsoids = shownCount(count, EARTH_ROWS);
+  lists.ellipsoids = listedEntries(count, EARTH_ROWS);
   return lists;
 }
 
@@ -191,8 +206,9 @@ std::string listing(const Lists& lists, const Choices& choices) {
   std::string out = "Ellipsoids (--ellipsoid NAME|N): a, b, 1/f, 1/e\n";
   for (int i = 0; i < lists.ellipsoids; ++i) {
     const auto& row = EARTHTAB[static_cast<std::size_t>(i)];
-    appendEntry(out, i, ellipsoidName(i),
-                displayText(row[1]) + ',' + displayText(row[2]) + ',' + displayText(row[3]) + ',' + displayText(row[4]));
+    appendEntry(
+        out, i, ellipsoidName(i),
+        displayText(row[1]) + ',' + displayText(row[2]) + ',' + displayText(row[3]) + ',' + displayText(row[4]));
   }
   out += "Projections (--projection KEY|N): key, name\n";
   for (std::size_t i = 0; i < lists.projections.size(); ++i)
@@ -202,11 +218,11 @@ std::string listing(const Lists& lists, const Choices& choices) {
   if (choices.gridSystem) {
     const int k = pickGridSystem(lists, *choices.gridSystem);
     out += "Grid groups of " + gridSystemName(k) + " (--grid-group NAME|N): projection key\n";
-    for (int i = 0; i < GRPCOUNT; ++i) appendEntry(out, i, gridGroupName(i), displayText(GRPTAB[static_cast<std::size_t>(i)][10]));
+    for (int i = 0; i < GRPCOUNT; ++i)
+      appendEntry(out, i, gridGroupName(i), displayText(GRPTAB[static_cast<std::size_t>(i)][10]));
   }
   return out;
 }
-
 
 PointConversion makeConversion(const Lists& lists, const Choices& choices) {
   const Ellipsoid ellipsoid = chosenEllipsoid(lists, choices);

@@ -34,7 +34,8 @@ bool readAngle(std::string_view degrees, std::string_view minutes, std::string_v
 std::string reasonFor(ConversionRefusal refusal) {
   std::string reason = refusalMessage(refusal);
   if (!reason.empty() && reason.back() == '.') reason.pop_back();
-  if (!reason.empty() && reason.front() >= 'A' && reason.front() <= 'Z') reason.front() = static_cast<char>(reason.front() - 'A' + 'a');
+  if (!reason.empty() && reason.front() >= 'A' && reason.front() <= 'Z')
+    reason.front() = static_cast<char>(reason.front() - 'A' + 'a');
   return reason;
 }
 
@@ -94,7 +95,7 @@ PointConversion coreConversion(const Ellipsoid& ellipsoid, const GridDefinition&
   } else {
     c.resultNames = direction.sexagesimal
                         ? std::vector<std::string>{"longitude_deg", "longitude_arcmin", "longitude_arcsec",
-                                                   "latitude_deg", "latitude_arcmin", "latitude_arcsec"}
+                                                   "latitude_deg",  "latitude_arcmin",  "latitude_arcsec"}
                         : std::vector<std::string>{"longitude", "latitude"};
     c.resultNames.insert(c.resultNames.end(), {"error_x_m", "error_y_m"});
     const bool sexagesimal = direction.sexagesimal;
@@ -128,7 +129,8 @@ PointConversion coreConversion(const Ellipsoid& ellipsoid, const GridDefinition&
       return r;
     };
   }
-  if (derived) c.resultNames.insert(c.resultNames.end(), {"angle_to_true_north_deg", "tangent", "scale_factor", "arcsecond_m"});
+  if (derived)
+    c.resultNames.insert(c.resultNames.end(), {"angle_to_true_north_deg", "tangent", "scale_factor", "arcsecond_m"});
   return c;
 }
 

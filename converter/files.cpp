@@ -28,7 +28,8 @@ FileHandle openFile(const std::string& name, const char* mode) {
 #ifdef _WIN32
   const auto wide = [](const std::string& text) {
     const int size = static_cast<int>(text.size());
-    std::wstring result(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0)), L'\0');
+    std::wstring result(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0)),
+                        L'\0');
     MultiByteToWideChar(CP_UTF8, 0, text.data(), size, result.data(), static_cast<int>(result.size()));
     return result;
   };

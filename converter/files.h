@@ -33,23 +33,23 @@ void useBinaryMode(std::FILE* stream);
 [[nodiscard]] bool isTerminal(std::FILE* stream);
 
 class FileSource final : public ByteSource {
-public:
+ public:
   FileSource(std::FILE* stream, std::string name) : stream_(stream), name_(std::move(name)) {}
   std::size_t read(char* buffer, std::size_t size) override;
 
-private:
+ private:
   std::FILE* stream_;
   std::string name_;
 };
 
 class FileSink final : public ByteSink {
-public:
+ public:
   FileSink(std::FILE* stream, std::string name) : stream_(stream), name_(std::move(name)) {}
   void write(std::string_view bytes) override;
   // Flushes the stream; throws when the bytes could not be written.
   void close();
 
-private:
+ private:
   std::FILE* stream_;
   std::string name_;
 };

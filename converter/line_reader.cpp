@@ -27,7 +27,8 @@ std::size_t MemorySource::read(char* buffer, std::size_t size) {
   return n;
 }
 
-LineReader::LineReader(ByteSource& source, std::size_t block) : source_(source), block_(std::max<std::size_t>(block, 2)) {}
+LineReader::LineReader(ByteSource& source, std::size_t block)
+    : source_(source), block_(std::max<std::size_t>(block, 2)) {}
 
 bool LineReader::refill() {
   if (atEnd_) return false;

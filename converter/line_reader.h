@@ -16,18 +16,18 @@ namespace velqora::convert {
 // Where the bytes of a point file come from. read() gives up to `size` bytes, 0 only at
 // the end of the data, and throws std::runtime_error when the stream cannot be read.
 class ByteSource {
-public:
+ public:
   virtual ~ByteSource() = default;
   virtual std::size_t read(char* buffer, std::size_t size) = 0;
 };
 
 // Bytes already in memory (tests, the fuzz target).
 class MemorySource final : public ByteSource {
-public:
+ public:
   explicit MemorySource(std::string_view bytes, std::size_t chunk = 1 << 16) : bytes_(bytes), chunk_(chunk) {}
   std::size_t read(char* buffer, std::size_t size) override;
 
-private:
+ private:
   std::string_view bytes_;
   std::size_t chunk_;  // at most this many bytes a read, so that lines cross block ends
 };
@@ -42,7 +42,7 @@ struct Line {
 // belongs to the line end. Memory is one block however long the stream is: a line
 // longer than the block comes in pieces.
 class LineReader {
-public:
+ public:
   static constexpr std::size_t DEFAULT_BLOCK = std::size_t{1} << 20;
 
   explicit LineReader(ByteSource& source, std::size_t block = DEFAULT_BLOCK);
@@ -54,7 +54,7 @@ public:
   // The stream's bytes consumed so far, lines handed out and the one being read.
   [[nodiscard]] std::uint64_t bytesRead() const { return consumed_; }
 
-private:
+ private:
   bool refill();
 
   ByteSource& source_;
@@ -80,12 +80,12 @@ enum class Delimiter : char { comma = ',', semicolon = ';', tab = '\t', blanks =
 // quote runs to the next lone double quote, delimiters included, and a doubled one
 // inside stands for one.
 class FieldSplitter {
-public:
+ public:
   // The fields of a line: views into the line or into the splitter's storage, valid
   // until the next call.
   const std::vector<std::string_view>& split(std::string_view line, Delimiter delimiter);
 
-private:
+ private:
   std::vector<std::string_view> fields_;
   std::string unquoted_;
 };

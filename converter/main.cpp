@@ -1,6 +1,7 @@
 // velqora-convert: converts files of points, one a line, with the window's conversions
 // and the window's texts. See `velqora-convert --help`.
 
+#include <CLI/CLI.hpp>
 #include <algorithm>
 #include <cstdio>
 #include <exception>
@@ -8,8 +9,6 @@
 #include <optional>
 #include <string>
 #include <vector>
-
-#include <CLI/CLI.hpp>
 
 #include "converter/batch.h"
 #include "converter/conversion_setup.h"
@@ -31,7 +30,9 @@ constexpr int EXIT_USAGE = 2;
 constexpr std::uint64_t PROGRESS_MIN_BYTES = 1 << 20;
 const std::string STANDARD_INPUT = "-";
 
-std::filesystem::path pathOf(const std::string& utf8) { return std::filesystem::path(std::u8string(utf8.begin(), utf8.end())); }
+std::filesystem::path pathOf(const std::string& utf8) {
+  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
 
 std::string utf8Of(const std::filesystem::path& path) {
   const std::u8string text = path.u8string();
@@ -63,36 +64,54 @@ void addOptions(CLI::App& app, CommandLine& c) {
       "Exit status: 0 every point converted, 1 some not, 2 a usage error or lists that cannot be read.");
   app.add_option("FILE", c.files, "Point files, read in order; none or - for standard input")->type_name("");
   app.add_option("-o,--output", c.output, "Write to FILE, not to standard output")->type_name("FILE");
-  app.add_option("--data", c.data, "Folder of prj-list.txt, gridlist.txt, earth-sz.txt")->type_name("DIR")->capture_default_str();
+  app.add_option("--data", c.data, "Folder of prj-list.txt, gridlist.txt, earth-sz.txt")
+      ->type_name("DIR")
+      ->capture_default_str();
   app.add_flag("--list", c.list, "List ellipsoids, projections, grid systems (and with --grid-system its grid groups)");
 
   Choices& k = c.choices;
   const std::string conversion = "Conversion (as picked or typed in the window)";
   app.add_option("--ellipsoid", k.ellipsoid, "Ellipsoid by name in earth-sz.txt or 0-based position")
-                        ->type_name("NAME|N")
-                        ->group(conversion);
+      ->type_name("NAME|N")
+      ->group(conversion);
   app.add_option("--ellipsoid-values", k.ellipsoidValues, "Or typed: a, b (km), 1/f, 1/e; leave out unknown ones")
-                     ->type_name("A,B,F,E")
-                     ->group(conversion);
-  app.add_option("--grid-system", k.gridSystem, "Grid system by name or position in gridlist.txt")->type_name("NAME|N")->group(conversion);
-  app.add_option("--grid-group", k.gridGroup, "Its grid group by name or position")->type_name("NAME|N")->group(conversion);
-  app.add_option("--projection", k.projection, "Typed over or instead: projection by key or position")->type_name("KEY|N")->group(conversion);
+      ->type_name("A,B,F,E")
+      ->group(conversion);
+  app.add_option("--grid-system", k.gridSystem, "Grid system by name or position in gridlist.txt")
+      ->type_name("NAME|N")
+      ->group(conversion);
+  app.add_option("--grid-group", k.gridGroup, "Its grid group by name or position")
+      ->type_name("NAME|N")
+      ->group(conversion);
+  app.add_option("--projection", k.projection, "Typed over or instead: projection by key or position")
+      ->type_name("KEY|N")
+      ->group(conversion);
   app.add_option("--origin-longitude", k.originLongitude, "Origin longitude, east +; -0,30,0 is 0.5 degrees west")
       ->type_name("D[,M[,S]]")
       ->group(conversion);
-  app.add_option("--origin-latitude", k.originLatitude, "Origin latitude, north +")->type_name("D[,M[,S]]")->group(conversion);
+  app.add_option("--origin-latitude", k.originLatitude, "Origin latitude, north +")
+      ->type_name("D[,M[,S]]")
+      ->group(conversion);
   app.add_option("--x-shift", k.xShift, "X shift (false easting), km")->type_name("KM")->group(conversion);
   app.add_option("--y-shift", k.yShift, "Y shift (false northing), km")->type_name("KM")->group(conversion);
   app.add_option("--scale-factor", k.scaleFactor, "Scale factor")->type_name("K")->group(conversion);
-  app.add_option("--parallel1", k.parallel1, "First standard parallel (two-parallel Lambert)")->type_name("D[,M[,S]]")->group(conversion);
+  app.add_option("--parallel1", k.parallel1, "First standard parallel (two-parallel Lambert)")
+      ->type_name("D[,M[,S]]")
+      ->group(conversion);
   app.add_option("--parallel2", k.parallel2, "Second standard parallel")->type_name("D[,M[,S]]")->group(conversion);
 
   const std::string points = "Points (default: longitude, latitude in degrees to X, Y in km)";
   app.add_flag("--inverse", k.inverse, "X, Y (km) to longitude, latitude and the X, Y errors (m)")->group(points);
-  app.add_flag("--sexagesimal", k.sexagesimal, "Angles in three columns: degrees, arc-minutes, arc-seconds")->group(points);
-  app.add_flag("--derived", k.derived, "Add angle to true north (deg), tangent, scale factor, 1\" length (m)")->group(points);
-  app.add_option("--delimiter", c.delimiter, ", ; tab or space (default: detected in each file)")->type_name("D")->group(points);
-  app.add_option("--columns", c.columns, "Coordinate columns by number or header name: 3,4 or lon,lat")->type_name("LIST")->group(points);
+  app.add_flag("--sexagesimal", k.sexagesimal, "Angles in three columns: degrees, arc-minutes, arc-seconds")
+      ->group(points);
+  app.add_flag("--derived", k.derived, "Add angle to true north (deg), tangent, scale factor, 1\" length (m)")
+      ->group(points);
+  app.add_option("--delimiter", c.delimiter, ", ; tab or space (default: detected in each file)")
+      ->type_name("D")
+      ->group(points);
+  app.add_option("--columns", c.columns, "Coordinate columns by number or header name: 3,4 or lon,lat")
+      ->type_name("LIST")
+      ->group(points);
 }
 
 // The arguments of the command line as UTF-8.
@@ -125,8 +144,8 @@ BatchOptions batchOptions(const CommandLine& c, std::size_t coordinateCount) {
   if (c.columns) {
     options.columns = parseColumns(*c.columns);
     if (options.columns.size() != coordinateCount)
-      throw UsageError("--columns: " + std::to_string(coordinateCount) + " columns are needed, \"" + *c.columns + "\" names " +
-                       std::to_string(options.columns.size()));
+      throw UsageError("--columns: " + std::to_string(coordinateCount) + " columns are needed, \"" + *c.columns +
+                       "\" names " + std::to_string(options.columns.size()));
   }
   return options;
 }
@@ -170,8 +189,9 @@ int run(const CommandLine& c) {
   useBinaryMode(out);
   FileSink sink(out, output.value_or("standard output"));
   // Points typed at a terminal are answered line by line.
-  const bool typed = std::any_of(inputs.begin(), inputs.end(), [](const Input& i) { return i.path == STANDARD_INPUT; }) &&
-                     isTerminal(stdin);
+  const bool typed =
+      std::any_of(inputs.begin(), inputs.end(), [](const Input& i) { return i.path == STANDARD_INPUT; }) &&
+      isTerminal(stdin);
   BufferedOutput buffered(sink, typed ? 0 : BufferedOutput::DEFAULT_BLOCK);
   if (typed) options.chunkLines = 1;
   options.threads = availableThreads();
@@ -223,9 +243,10 @@ int main(int argc, char** argv) {
   // The names and texts of the lists go out as UTF-8; a console shows them so too.
   SetConsoleOutputCP(CP_UTF8);
 #endif
-  CLI::App app("velqora-convert: converts points between longitude and latitude and map grid X and Y,\n"
-               "as the Velqora window does, a file at a time.",
-               "velqora-convert");
+  CLI::App app(
+      "velqora-convert: converts points between longitude and latitude and map grid X and Y,\n"
+      "as the Velqora window does, a file at a time.",
+      "velqora-convert");
   app.set_version_flag("--version", std::string("velqora-convert ") + VELQORA_VERSION);
   CommandLine c;
   addOptions(app, c);

@@ -8,14 +8,14 @@ namespace velqora::convert {
 
 // Where converted lines go. write() throws std::runtime_error when they cannot be written.
 class ByteSink {
-public:
+ public:
   virtual ~ByteSink() = default;
   virtual void write(std::string_view bytes) = 0;
 };
 
 // Lines are gathered into one large block and written a block at a time.
 class BufferedOutput {
-public:
+ public:
   static constexpr std::size_t DEFAULT_BLOCK = std::size_t{1} << 20;
 
   explicit BufferedOutput(ByteSink& sink, std::size_t block = DEFAULT_BLOCK) : sink_(sink), block_(block) {
@@ -32,7 +32,7 @@ public:
     pending_.clear();
   }
 
-private:
+ private:
   ByteSink& sink_;
   std::size_t block_;
   std::string pending_;

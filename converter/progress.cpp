@@ -19,7 +19,8 @@ void ProgressLine::update(std::uint64_t bytesDone, std::uint64_t points) {
   if (width_ > 0 && now - shown_ < std::chrono::milliseconds(100)) return;
   shown_ = now;
   const double seconds = std::chrono::duration<double>(now - start_).count();
-  const std::string text = progressText(bytesDone, totalBytes_, seconds > 0 ? static_cast<double>(points) / seconds : 0);
+  const std::string text =
+      progressText(bytesDone, totalBytes_, seconds > 0 ? static_cast<double>(points) / seconds : 0);
   // Carriage return and blanks, not terminal escapes, so that a Windows console erases too.
   std::string line = "\r" + text;
   if (text.size() < width_) line.append(width_ - text.size(), ' ');

@@ -11,7 +11,7 @@ namespace velqora::convert {
 // per second, redrawn at most ten times a second and erased at the end. Messages go
 // through it so that none is written over the line.
 class ProgressLine {
-public:
+ public:
   // Shown only when `enabled` (standard error a terminal, the input a regular file over
   // a megabyte); `totalBytes` is the input's size.
   ProgressLine(std::FILE* terminal, bool enabled, std::uint64_t totalBytes);
@@ -23,7 +23,7 @@ public:
   void message(const std::string& line);
   void erase();
 
-private:
+ private:
   using Clock = std::chrono::steady_clock;
   std::FILE* terminal_;
   bool enabled_;

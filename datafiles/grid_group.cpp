@@ -144,18 +144,4 @@ std::optional<GridGroupEntry> gridGroupEntry(int position) {
   return e;
 }
 
-std::optional<int> findGridGroup(std::string_view name) {
-  const int rows = std::min(GRPCOUNT, GRP_ROWS);
-  for (int i = 0; i < rows; ++i)
-    if (displayText(GRPTAB[static_cast<std::size_t>(i)][0]) == name) return i;
-  return std::nullopt;
-}
-
-std::optional<int> findGridSystem(std::string_view name, int count) {
-  const int rows = std::min(count, GRIDSYS_ROWS);
-  for (int i = 0; i < rows; ++i)
-    if (displayText(GRIDSYS[static_cast<std::size_t>(i)][0]) == name) return i;
-  return std::nullopt;
-}
-
 }  // namespace velqora

@@ -6,14 +6,11 @@
 //
 //   gridFromTexts(texts, code)     the definition, or the first bad text
 //   gridGroupEntry(position)       a loaded grid group's name, texts and projection code
-//   findGridGroup(name)            the position of a loaded grid group by its name
-//   findGridSystem(name, count)    the position of a grid system in the list by its name
 //   projectionOfKey(key)           the projection code a grid group's key selects
 
 #include <array>
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "geodesy/grid_definition.h"
 #include "geodesy/grid_record.h"
@@ -23,15 +20,15 @@ namespace velqora {
 
 // The texts of the origin fields, exactly as typed or shown.
 struct GridFieldTexts {
-  std::string longitudeDegrees;  // EDIT5; its first character "-" makes the whole angle west
-  std::string longitudeMinutes;  // EDIT7
-  std::string longitudeSeconds;  // EDIT9
-  std::string latitudeDegrees;   // EDIT6; the same sign rule
-  std::string latitudeMinutes;   // EDIT8
-  std::string latitudeSeconds;   // EDIT10
-  std::string xShift;            // EDIT11, km
-  std::string yShift;            // EDIT12, km
-  std::string scaleFactor;       // EDIT13
+  std::string longitudeDegrees;       // EDIT5; its first character "-" makes the whole angle west
+  std::string longitudeMinutes;       // EDIT7
+  std::string longitudeSeconds;       // EDIT9
+  std::string latitudeDegrees;        // EDIT6; the same sign rule
+  std::string latitudeMinutes;        // EDIT8
+  std::string latitudeSeconds;        // EDIT10
+  std::string xShift;                 // EDIT11, km
+  std::string yShift;                 // EDIT12, km
+  std::string scaleFactor;            // EDIT13
   std::string firstParallelDegrees;   // EDIT33, read for the two-parallel Lambert projection only
   std::string firstParallelMinutes;   // EDIT35
   std::string firstParallelSeconds;   // EDIT37
@@ -82,11 +79,5 @@ struct GridGroupEntry {
   int projection = 0;  // projectionOfKey of its key
 };
 [[nodiscard]] std::optional<GridGroupEntry> gridGroupEntry(int position);  // 0 .. GRPCOUNT - 1
-
-// Positions by the name as the window lists it (UTF-8); the first match. A grid
-// system's grid groups are loaded by loadGridGroupFile(GRIDSYS[position][1]);
-// count is the number of grid systems loadGridSystemList gave.
-[[nodiscard]] std::optional<int> findGridGroup(std::string_view name);
-[[nodiscard]] std::optional<int> findGridSystem(std::string_view name, int count);
 
 }  // namespace velqora

@@ -33,4 +33,9 @@ std::optional<LoadError> loadEllipsoidList(const std::string& fileName, int& cou
 // Sets GRPCOUNT to 0, then fills GRPTAB and GRPCOUNT.
 std::optional<LoadError> loadGridGroupFile(const std::string& fileName);
 
+// How many entries a list of `rows` table rows shows for `count` records: a list
+// file without records still shows row 0 (its empty name), so the list has a first
+// entry.
+[[nodiscard]] constexpr int listedEntries(int count, int rows) { return count < 1 ? 1 : (count < rows ? count : rows); }
+
 }  // namespace velqora

@@ -8,25 +8,7 @@ SexagesimalAngle angleAt(const std::array<double, 15>& record, std::size_t first
   return {record[first], record[first + 1], record[first + 2]};
 }
 
-void putAngle(std::array<double, 15>& record, std::size_t first, const SexagesimalAngle& angle) {
-  record[first] = angle.degrees;
-  record[first + 1] = angle.minutes;
-  record[first + 2] = angle.seconds;
-}
-
 }  // namespace
-
-std::array<double, 15> recordOf(const GridDefinition& grid) {
-  std::array<double, 15> record{};
-  putAngle(record, 0, grid.originLongitude);
-  putAngle(record, 3, grid.originLatitude);
-  record[6] = grid.xShift;
-  record[7] = grid.yShift;
-  record[8] = grid.scaleFactor;
-  putAngle(record, 9, grid.firstParallel);
-  putAngle(record, 12, grid.secondParallel);
-  return record;
-}
 
 GridDefinition gridOfRecord(const std::array<double, 15>& record, int code) {
   GridDefinition grid;

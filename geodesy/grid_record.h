@@ -15,8 +15,7 @@ inline std::array<double, 15> GRID{};
 // The projection code: the selected position of the projection list COMBO4.
 inline int PRJKIND = 0;
 
-// A definition in the record's layout and back.
-[[nodiscard]] std::array<double, 15> recordOf(const GridDefinition& grid);
+// The record as a definition.
 [[nodiscard]] GridDefinition gridOfRecord(const std::array<double, 15>& record, int code);
 
 // GRID and PRJKIND as a definition.

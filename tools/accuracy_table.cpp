@@ -52,8 +52,8 @@ std::string degrees(double radians) { return number(radians * 180 / M_PI); }
 struct Pj {
   PJ* p;
   Pj(const std::string& definition, const Ellipsoid& e) {
-    const std::string full = definition + " +lon_0=0 +x_0=0 +y_0=0 +a=" + number(e.a * 1000) + " +rf=" +
-                             number(e.rf) + " +units=m +no_defs";
+    const std::string full =
+        definition + " +lon_0=0 +x_0=0 +y_0=0 +a=" + number(e.a * 1000) + " +rf=" + number(e.rf) + " +units=m +no_defs";
     p = proj_create(PJ_DEFAULT_CTX, full.c_str());
     if (p == nullptr) {
       std::fprintf(stderr, "PROJ refused: %s\n", full.c_str());
@@ -133,9 +133,12 @@ std::string cell(double mm) {
   return buffer;
 }
 
-void row(const char* projection, const char* reference, const char* where, const std::array<double, 3>& mm) {
-  std::printf("| %s | %s | %s | %s | %s | %s |\n", projection, reference, where, cell(mm[0]).c_str(),
-              cell(mm[1]).c_str(), cell(mm[2]).c_str());
+// One row of the closed-form projections' table: 10, 100 and 300 km around the origin.
+void row(const char* projection, const char* reference, const char* where, const Ellipsoid& e, double phi0,
+         const Ours& ours, const Reference& ref) {
+  std::printf("| %s | %s | %s |", projection, reference, where);
+  for (const double km : {10.0, 100.0, 300.0}) std::printf(" %s |", cell(aroundOrigin(e, phi0, km, ours, ref)).c_str());
+  std::printf("\n");
 }
 
 // Degrees from the central meridian of the series projections' table.
@@ -174,22 +177,18 @@ int main() {
     const Pj om("+proj=somerc +k_0=1 +lat_0=" + degrees(phi0), BESSEL);
     const Ours ours = [&](double l, double p, double& X, double& Y) { return OMXYZ(l, p, phi0, X, Y); };
     const Reference ref = [&](double l, double p) { return om.forward(l, p); };
-    row("Oblique Mercator (2)", "PROJ somerc", "Bessel, origin 46°57′08.66″ N",
-        {aroundOrigin(BESSEL, phi0, 10, ours, ref), aroundOrigin(BESSEL, phi0, 100, ours, ref),
-         aroundOrigin(BESSEL, phi0, 300, ours, ref)});
+    row("Oblique Mercator (2)", "PROJ somerc", "Bessel, origin 46°57′08.66″ N", BESSEL, phi0, ours, ref);
   }
   {
     setEllipsoid(CLARKE);
     const double phi0 = (27 + 50 / 60.0) / DEGPRAD;
     const double phi1 = (28 + 23 / 60.0) / DEGPRAD;
     const double phi2 = (30 + 17 / 60.0) / DEGPRAD;
-    const Pj lcc("+proj=lcc +lat_0=" + degrees(phi0) + " +lat_1=" + degrees(phi1) + " +lat_2=" + degrees(phi2),
-                 CLARKE);
+    const Pj lcc("+proj=lcc +lat_0=" + degrees(phi0) + " +lat_1=" + degrees(phi1) + " +lat_2=" + degrees(phi2), CLARKE);
     const Ours ours = [&](double l, double p, double& X, double& Y) { return LC2XYZ(l, p, phi0, phi1, phi2, X, Y); };
     const Reference ref = [&](double l, double p) { return lcc.forward(l, p); };
-    row("Lambert, two parallels (3)", "PROJ lcc", "Clarke 1866, origin 27°50′ N, parallels 28°23′, 30°17′",
-        {aroundOrigin(CLARKE, phi0, 10, ours, ref), aroundOrigin(CLARKE, phi0, 100, ours, ref),
-         aroundOrigin(CLARKE, phi0, 300, ours, ref)});
+    row("Lambert, two parallels (3)", "PROJ lcc", "Clarke 1866, origin 27°50′ N, parallels 28°23′, 30°17′", CLARKE,
+        phi0, ours, ref);
   }
   {
     setEllipsoid(CLARKE);
@@ -197,9 +196,7 @@ int main() {
     const Pj lcc("+proj=lcc +k_0=1 +lat_0=" + degrees(phi0) + " +lat_1=" + degrees(phi0), CLARKE);
     const Ours ours = [&](double l, double p, double& X, double& Y) { return LC1XYZ(l, p, phi0, X, Y); };
     const Reference ref = [&](double l, double p) { return lcc.forward(l, p); };
-    row("Lambert, one parallel (4)", "PROJ lcc", "Clarke 1866, origin 18° N",
-        {aroundOrigin(CLARKE, phi0, 10, ours, ref), aroundOrigin(CLARKE, phi0, 100, ours, ref),
-         aroundOrigin(CLARKE, phi0, 300, ours, ref)});
+    row("Lambert, one parallel (4)", "PROJ lcc", "Clarke 1866, origin 18° N", CLARKE, phi0, ours, ref);
   }
   {
     setEllipsoid(BESSEL);
@@ -207,9 +204,7 @@ int main() {
     const Pj sterea("+proj=sterea +k=1 +lat_0=" + degrees(phi0), BESSEL);
     const Ours ours = [&](double l, double p, double& X, double& Y) { return SCXYZ(l, p, phi0, X, Y); };
     const Reference ref = [&](double l, double p) { return sterea.forward(l, p); };
-    row("Oblique stereographic (6)", "PROJ sterea", "Bessel, origin 52°09′22.178″ N",
-        {aroundOrigin(BESSEL, phi0, 10, ours, ref), aroundOrigin(BESSEL, phi0, 100, ours, ref),
-         aroundOrigin(BESSEL, phi0, 300, ours, ref)});
+    row("Oblique stereographic (6)", "PROJ sterea", "Bessel, origin 52°09′22.178″ N", BESSEL, phi0, ours, ref);
   }
 
   std::printf("\n| Projection (code) | Compared with | Points |");

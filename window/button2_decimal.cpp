@@ -22,12 +22,6 @@ AngleTexts echo(double degrees, int firstSlot) {
   return t;
 }
 
-void write(Form& form, const AngleTexts& t, Field d, Field m, Field s) {
-  form.setText(d, t.degrees);
-  form.setText(m, t.minutes);
-  form.setText(s, t.seconds);
-}
-
 }  // namespace
 
 void BUTTON2_ON(Form& form) {
@@ -50,24 +44,24 @@ void BUTTON2_ON(Form& form) {
   const AngleTexts B = latitudeBad ? AngleTexts{} : echo(phiDegrees, 3);
   if (longitudeBad || latitudeBad) {
     refuseConversion(form, ConversionRefusal::outsideArea, FORWARD_RESULTS);
-    write(form, longitudeGiven ? L : AngleTexts{}, EDIT14, EDIT16, EDIT18);
-    write(form, latitudeGiven ? B : AngleTexts{}, EDIT15, EDIT17, EDIT19);
+    writeAngleTexts(form, longitudeGiven ? L : AngleTexts{}, EDIT14, EDIT16, EDIT18);
+    writeAngleTexts(form, latitudeGiven ? B : AngleTexts{}, EDIT15, EDIT17, EDIT19);
     return;
   }
 
   // Only one coordinate typed: show it in the other format, compute nothing.
   if (!longitudeGiven) {
-    write(form, B, EDIT15, EDIT17, EDIT19);
+    writeAngleTexts(form, B, EDIT15, EDIT17, EDIT19);
     emptyFields(form, {EDIT14, EDIT16, EDIT18, EDIT22, EDIT23, EDIT24, EDIT25, EDIT26, EDIT27, EDIT28, EDIT29, EDIT30});
     return;
   }
   if (!latitudeGiven) {
-    write(form, L, EDIT14, EDIT16, EDIT18);
+    writeAngleTexts(form, L, EDIT14, EDIT16, EDIT18);
     emptyFields(form, {EDIT15, EDIT17, EDIT19, EDIT22, EDIT23, EDIT24, EDIT25, EDIT26, EDIT27, EDIT28, EDIT29, EDIT30});
     return;
   }
-  write(form, L, EDIT14, EDIT16, EDIT18);
-  write(form, B, EDIT15, EDIT17, EDIT19);
+  writeAngleTexts(form, L, EDIT14, EDIT16, EDIT18);
+  writeAngleTexts(form, B, EDIT15, EDIT17, EDIT19);
 
   projectToGrid(form, lambda, phiDegrees);
 }

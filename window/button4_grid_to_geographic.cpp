@@ -23,12 +23,6 @@ double readCoordinate(Form& form, Field field) {
   return Number(text);
 }
 
-void write(Form& form, const AngleTexts& t, Field d, Field m, Field s) {
-  form.setText(d, t.degrees);
-  form.setText(m, t.minutes);
-  form.setText(s, t.seconds);
-}
-
 }  // namespace
 
 void BUTTON4_ON(Form& form) {
@@ -50,8 +44,8 @@ void BUTTON4_ON(Form& form) {
   writeDerivedTexts(form, texts.derived);
   form.setText(EDIT20, texts.point.longitude);
   form.setText(EDIT21, texts.point.latitude);
-  write(form, texts.point.longitudeParts, EDIT14, EDIT16, EDIT18);
-  write(form, texts.point.latitudeParts, EDIT15, EDIT17, EDIT19);
+  writeAngleTexts(form, texts.point.longitudeParts, EDIT14, EDIT16, EDIT18);
+  writeAngleTexts(form, texts.point.latitudeParts, EDIT15, EDIT17, EDIT19);
 }
 
 }  // namespace velqora

@@ -47,11 +47,15 @@ void emptyFields(Form& form, std::initializer_list<Field> fields) {
 void writeDerivedTexts(Form& form, const DerivedTexts& texts) {
   form.setText(EDIT30, texts.tangent);
   form.setText(EDIT24, texts.angle);
-  form.setText(EDIT27, texts.angleParts.degrees);
-  form.setText(EDIT28, texts.angleParts.minutes);
-  form.setText(EDIT29, texts.angleParts.seconds);
+  writeAngleTexts(form, texts.angleParts, EDIT27, EDIT28, EDIT29);
   form.setText(EDIT31, texts.scaleFactor);
   form.setText(EDIT32, texts.arcSecondLength);
+}
+
+void writeAngleTexts(Form& form, const AngleTexts& texts, Field degrees, Field minutes, Field seconds) {
+  form.setText(degrees, texts.degrees);
+  form.setText(minutes, texts.minutes);
+  form.setText(seconds, texts.seconds);
 }
 
 void projectToGrid(Form& form, double lambda, double phiDegrees) {

@@ -5,6 +5,7 @@
 
 #include "geodesy/conversion_refusal.h"
 #include "geodesy/derived_values.h"
+#include "geodesy/display.h"
 #include "window/form.h"
 
 namespace velqora {
@@ -29,6 +30,9 @@ void emptyFields(Form& form, std::initializer_list<Field> fields);
 // The derived values' texts into EDIT30, EDIT24, EDIT27-EDIT29, EDIT31, EDIT32.
 void writeDerivedTexts(Form& form, const DerivedTexts& texts);
 
+// An angle's degrees, arc-minutes and arc-seconds texts into their three fields.
+void writeAngleTexts(Form& form, const AngleTexts& texts, Field degrees, Field minutes, Field seconds);
+
 // The end of both forward commands, once the typed point is echoed: the conversion
 // of the point on EARTH and the grid group GRID/PRJKIND, X and Y and the derived
 // values shown, or the refusal.
@@ -37,8 +41,8 @@ void projectToGrid(Form& form, double lambda, double phiDegrees);
 // The fields each command fills with computed values.
 inline constexpr std::initializer_list<Field> FORWARD_RESULTS = {EDIT22, EDIT23, EDIT24, EDIT25, EDIT26, EDIT27,
                                                                  EDIT28, EDIT29, EDIT30, EDIT31, EDIT32};
-inline constexpr std::initializer_list<Field> INVERSE_RESULTS = {
-    EDIT14, EDIT15, EDIT16, EDIT17, EDIT18, EDIT19, EDIT20, EDIT21, EDIT24,
-    EDIT25, EDIT26, EDIT27, EDIT28, EDIT29, EDIT30, EDIT31, EDIT32};
+inline constexpr std::initializer_list<Field> INVERSE_RESULTS = {EDIT14, EDIT15, EDIT16, EDIT17, EDIT18, EDIT19,
+                                                                 EDIT20, EDIT21, EDIT24, EDIT25, EDIT26, EDIT27,
+                                                                 EDIT28, EDIT29, EDIT30, EDIT31, EDIT32};
 
 }  // namespace velqora

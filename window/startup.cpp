@@ -11,13 +11,11 @@ namespace velqora {
 
 namespace {
 
-// Fills a list from column 0 of a table. A list file without records still gives the
-// list one entry, the (empty) name of row 0, so that the list has a first entry to show.
+// Fills a list from column 0 of a table.
 template <typename Table>
 void fillList(Form& form, List list, const Table& table, int count) {
   form.clearList(list);
-  const int rows = static_cast<int>(table.size());
-  const int shown = count <= 0 ? 1 : (count < rows ? count : rows);
+  const int shown = listedEntries(count, static_cast<int>(table.size()));
   for (int i = 0; i < shown; ++i) form.appendEntry(list, displayText(table[i][0]));
   form.selectPosition(list, 0);
 }
