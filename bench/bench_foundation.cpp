@@ -2,20 +2,18 @@
 
 #include <cmath>
 
+#include "geodesy/cassini_soldner.h"
 #include "geodesy/constants.h"
 #include "geodesy/display.h"
-#include "geodesy/ellipsoid.h"
 #include "geodesy/meridian_arc.h"
-#include "geodesy/projections.h"
+#include "geodesy/transverse_mercator.h"
 
 namespace {
 
 using namespace velqora;
 
-void useGrs80() {
-  const double rf = 298.257222101;
-  EARTH = {6378.137, 6378.137 - 6378.137 / rf, rf, rf / std::sqrt(2 * rf - 1)};
-}
+constexpr double GRS80_RF = 298.257222101;
+const Ellipsoid GRS80{6378.137, 6378.137 - 6378.137 / GRS80_RF, GRS80_RF, GRS80_RF / std::sqrt(2 * GRS80_RF - 1)};
 
 void BM_DSPDCM(benchmark::State& state) {
   double x = 3986.005190123;
@@ -38,29 +36,26 @@ void BM_DSPSEXA(benchmark::State& state) {
 BENCHMARK(BM_DSPSEXA);
 
 void BM_FRMEQTR(benchmark::State& state) {
-  useGrs80();
+  const MeridianArc arc(GRS80.a, GRS80.inverseEccentricity);
   double phi = 36 / DEGPRAD;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(FRMEQTR(phi));
+    benchmark::DoNotOptimize(arc.FRMEQTR(phi));
     benchmark::DoNotOptimize(phi);
   }
 }
 BENCHMARK(BM_FRMEQTR);
 
-template <Domain (*Projection)(double, double, double&, double&)>
+template <class Projection, Projected (Projection::*Project)(double, double) const>
 void BM_SeriesProjection(benchmark::State& state) {
-  useGrs80();
+  const Projection projection(GRS80);
   double dlam = 1 / DEGPRAD;
   double phi = 36 / DEGPRAD;
-  double X = 0;
-  double Y = 0;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(Projection(dlam, phi, X, Y));
-    benchmark::DoNotOptimize(X);
+    benchmark::DoNotOptimize((projection.*Project)(dlam, phi));
     benchmark::DoNotOptimize(dlam);
   }
 }
-BENCHMARK(BM_SeriesProjection<TMXYZ>)->Name("BM_TMXYZ");
-BENCHMARK(BM_SeriesProjection<CSXYZ>)->Name("BM_CSXYZ");
+BENCHMARK(BM_SeriesProjection<TransverseMercator, &TransverseMercator::TMXYZ>)->Name("BM_TMXYZ");
+BENCHMARK(BM_SeriesProjection<CassiniSoldner, &CassiniSoldner::CSXYZ>)->Name("BM_CSXYZ");
 
 }  // namespace

@@ -17,11 +17,8 @@
 #include <vector>
 
 #include "geodesy/constants.h"
-#include "geodesy/dispatcher.h"
-#include "geodesy/ellipsoid.h"
-#include "geodesy/grid_record.h"
-#include "window/degfact.h"
-#include "window/memory_form.h"
+#include "geodesy/derived_values.h"
+#include "geodesy/grid.h"
 
 namespace velqora {
 namespace {
@@ -44,10 +41,6 @@ constexpr std::array<Setup, 6> SETUPS{{
     {CASSINI_SOLDNER, "+proj=cass", 6378.137, 298.257222101, 36, 0, 0},
     {OBLIQUE_STEREOGRAPHIC, "+proj=sterea +k=1", 6377.397155, 299.1528128, 52.156160555, 0, 0},
 }};
-
-void setEllipsoid(double a, double rf) {
-  EARTH = {a, a - a / rf, rf, rf / std::sqrt(2 * rf - 1)};
-}
 
 std::string number(double v) {
   char buffer[32];
@@ -72,18 +65,16 @@ std::array<Point, BATCH> batchAround(double phi0) {
   return points;
 }
 
-// Sets the ellipsoid, projection code and grid group of a setup; returns the origin
-// latitude and the parallels in radians.
-struct Request {
-  double phi0, phi1, phi2;
-};
-Request useSetup(const Setup& s, double k0, double xShift) {
-  setEllipsoid(s.a, s.rf);
-  PRJKIND = s.code;
-  GRID = {};
-  GRID[6] = xShift;
-  GRID[8] = k0;
-  return {s.lat0 / DEGPRAD, s.lat1 / DEGPRAD, s.lat2 / DEGPRAD};
+// The grid of a setup.
+Grid gridOf(const Setup& s, double k0, double xShift) {
+  GridDefinition d;
+  d.projection = static_cast<ProjectionCode>(s.code);
+  d.originLatitude = {s.lat0, 0, 0};
+  d.firstParallel = {s.lat1, 0, 0};
+  d.secondParallel = {s.lat2, 0, 0};
+  d.xShift = xShift;
+  d.scaleFactor = k0;
+  return *Grid::make({s.a, s.a - s.a / s.rf, s.rf, s.rf / std::sqrt(2 * s.rf - 1)}, d);
 }
 
 // Median ratio per code over the final run of every repetition.
@@ -102,7 +93,9 @@ std::map<int, benchmark::IterationCount> longestRun;
 
 void BM_PrjslAgainstProj(benchmark::State& state) {
   const Setup& s = SETUPS[state.range(0)];
-  const auto [phi0, phi1, phi2] = useSetup(s, 1, 500);
+  const Grid grid = gridOf(s, 1, 500);
+  const GridOrigin& o = grid.origin();
+  const double phi0 = o.phi0, phi1 = o.phi1, phi2 = o.phi2;
   std::string definition = std::string(s.proj) + " +lat_0=" + number(phi0 * 180 / M_PI) + " +lon_0=0 +x_0=500000";
   if (s.code == LAMBERT_TWO_PARALLELS)
     definition += " +lat_1=" + number(phi1 * 180 / M_PI) + " +lat_2=" + number(phi2 * 180 / M_PI);
@@ -120,13 +113,7 @@ void BM_PrjslAgainstProj(benchmark::State& state) {
   Clock::duration theirs{};
   for (auto _ : state) {
     const auto t0 = Clock::now();
-    for (const Point& p : points) {
-      double X = 0;
-      double Y = 0;
-      benchmark::DoNotOptimize(PRJSL(p.dlam, p.phi, phi0, phi1, phi2, X, Y));
-      benchmark::DoNotOptimize(X);
-      benchmark::DoNotOptimize(Y);
-    }
+    for (const Point& p : points) benchmark::DoNotOptimize(grid.PRJSL(p.dlam, p.phi));
     const auto t1 = Clock::now();
     for (const Point& p : points) {
       PJ_COORD c = proj_trans(pj, PJ_FWD, proj_coord(p.dlam, p.phi, 0, 0));
@@ -158,31 +145,27 @@ BENCHMARK(BM_PrjslAgainstProj)->DenseRange(0, 5)->ArgName("setup");
 
 // The dispatcher alone, per point, for each code.
 void BM_Prjsl(benchmark::State& state) {
-  const Setup& s = SETUPS[state.range(0)];
-  const auto [phi0, phi1, phi2] = useSetup(s, 1, 0);
-  const std::array<Point, BATCH> points = batchAround(phi0);
+  const Grid grid = gridOf(SETUPS[state.range(0)], 1, 0);
+  const std::array<Point, BATCH> points = batchAround(grid.origin().phi0);
   int i = 0;
   for (auto _ : state) {
     const Point& p = points[i++ % BATCH];
-    double X = 0;
-    double Y = 0;
-    benchmark::DoNotOptimize(PRJSL(p.dlam, p.phi, phi0, phi1, phi2, X, Y));
-    benchmark::DoNotOptimize(X);
-    benchmark::DoNotOptimize(Y);
+    benchmark::DoNotOptimize(grid.PRJSL(p.dlam, p.phi));
   }
 }
 BENCHMARK(BM_Prjsl)->DenseRange(0, 5)->ArgName("setup");
 
-// DEGFACT with its seven field texts on a form held in memory.
+// DEGFACT with its seven texts, at a point whose projection is known.
 void BM_Degfact(benchmark::State& state) {
-  const Setup& s = SETUPS[state.range(0)];
-  const auto [phi0, phi1, phi2] = useSetup(s, 0.9999, 0);
-  const std::array<Point, BATCH> points = batchAround(phi0);
-  MemoryForm form;
+  const Grid grid = gridOf(SETUPS[state.range(0)], 0.9999, 0);
+  const std::array<Point, BATCH> points = batchAround(grid.origin().phi0);
+  std::array<GridPoint, BATCH> projected{};
+  for (int k = 0; k < BATCH; ++k) projected[k] = *grid.PRJSL(points[k].dlam, points[k].phi);
   int i = 0;
   for (auto _ : state) {
-    const Point& p = points[i++ % BATCH];
-    benchmark::DoNotOptimize(DEGFACT(form, p.dlam, p.phi, phi0, phi1, phi2));
+    const int k = i++ % BATCH;
+    const auto v = DEGFACT(grid, {points[k].dlam, points[k].phi}, projected[k]);
+    benchmark::DoNotOptimize(derivedTexts(*v));
   }
 }
 BENCHMARK(BM_Degfact)->DenseRange(0, 5)->ArgName("setup");

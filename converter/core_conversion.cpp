@@ -56,9 +56,11 @@ void appendAngle(std::vector<std::string>& out, AngleTexts&& t) {
 
 }  // namespace
 
-PointConversion coreConversion(const Ellipsoid& ellipsoid, const GridDefinition& grid, Direction direction) {
+PointConversion coreConversion(const Ellipsoid& ellipsoid, const GridDefinition& definition, Direction direction) {
   PointConversion c;
-  // The value functions keep their ellipsoid and constants per thread.
+  // One grid for the whole run, its constants computed once; its answers are const, so
+  // every thread converts with it. A grid that no point can use answers every line.
+  const auto grid = Grid::make(ellipsoid, definition);
   c.concurrent = true;
   const bool derived = direction.derived;
   if (!direction.inverse) {
@@ -78,9 +80,13 @@ PointConversion coreConversion(const Ellipsoid& ellipsoid, const GridDefinition&
         r.refusal = BEYOND_RANGE;
         return r;
       }
+      if (!grid) {
+        r.refusal = reasonFor(grid.reason());
+        return r;
+      }
       // As the window converts: without derived values a point is still refused when
       // they have none.
-      const auto converted = convertToGridWithDerivedValues(ellipsoid, grid, longitude, latitude);
+      const auto converted = convertToGridWithDerivedValues(*grid, longitude, latitude);
       if (!converted) {
         r.refusal = reasonFor(converted.reason());
         return r;
@@ -107,7 +113,11 @@ PointConversion coreConversion(const Ellipsoid& ellipsoid, const GridDefinition&
         r.refusal = BEYOND_RANGE;
         return r;
       }
-      const auto converted = convertToGeographicWithDerivedValues(ellipsoid, grid, x, y);
+      if (!grid) {
+        r.refusal = reasonFor(grid.reason());
+        return r;
+      }
+      const auto converted = convertToGeographicWithDerivedValues(*grid, x, y);
       if (!converted) {
         r.refusal = reasonFor(converted.reason());
         return r;

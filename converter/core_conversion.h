@@ -17,7 +17,7 @@ struct Direction {
 
 // The ellipsoid as the first conversion after picking it settles it (completed when a
 // value is missing), and a grid that selects a projection.
-[[nodiscard]] PointConversion coreConversion(const Ellipsoid& ellipsoid, const GridDefinition& grid,
+[[nodiscard]] PointConversion coreConversion(const Ellipsoid& ellipsoid, const GridDefinition& definition,
                                              Direction direction);
 
 }  // namespace velqora::convert

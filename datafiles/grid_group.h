@@ -13,7 +13,6 @@
 #include <string>
 
 #include "geodesy/grid_definition.h"
-#include "geodesy/grid_record.h"
 #include "geodesy/outcome.h"
 
 namespace velqora {

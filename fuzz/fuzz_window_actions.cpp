@@ -30,7 +30,6 @@
 
 #include "datafiles/grid_group.h"
 #include "datafiles/tables.h"
-#include "geodesy/ellipsoid.h"
 #include "window/conversion_steps.h"
 #include "window/event_handlers.h"
 #include "window/form.h"
@@ -63,15 +62,25 @@ struct Shape {
 // What a command writes into each field it fills (an empty text is always allowed).
 Shape shapeOf(Field field) {
   switch (field) {
-    case EDIT1: case EDIT2: case EDIT3: case EDIT4:  // ellipsoid values completed
+    case EDIT1:
+    case EDIT2:
+    case EDIT3:
+    case EDIT4:  // ellipsoid values completed
       return {Kind::Decimal, false, 12};
-    case EDIT14: case EDIT15: case EDIT27:  // whole degrees
+    case EDIT14:
+    case EDIT15:
+    case EDIT27:  // whole degrees
       return {Kind::Degrees, true, 0};
-    case EDIT16: case EDIT17: case EDIT28:
+    case EDIT16:
+    case EDIT17:
+    case EDIT28:
       return {Kind::Minutes, false, 0};
-    case EDIT18: case EDIT19: case EDIT29:
+    case EDIT18:
+    case EDIT19:
+    case EDIT29:
       return {Kind::Seconds, false, 0};
-    case EDIT25: case EDIT26:  // residuals in metres
+    case EDIT25:
+    case EDIT26:  // residuals in metres
       return {Kind::Decimal, true, 5};
     case EDIT31:  // point scale factor
       return {Kind::Decimal, false, 12};
@@ -139,7 +148,7 @@ bool hasShape(const std::string& text, const Shape& shape) {
 // ---- the form, recording who writes what -------------------------------------------
 
 class RecordingForm final : public Form {
-public:
+ public:
   RecordingForm() { writer.fill(Writer::Start); }
 
   [[nodiscard]] std::string text(Field field) const override { return inner.text(field); }
@@ -164,12 +173,12 @@ public:
 // ---- decoding --------------------------------------------------------------------
 
 class Bytes {
-public:
+ public:
   Bytes(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
   std::uint8_t next() { return at_ < size_ ? data_[at_++] : 0; }
   [[nodiscard]] bool done() const { return at_ >= size_; }
 
-private:
+ private:
   const std::uint8_t* data_;
   std::size_t size_;
   std::size_t at_ = 0;
@@ -177,17 +186,72 @@ private:
 
 // Whole texts worth trying as they are: signs alone, the double range's edges,
 // angles at the poles and the date line, values of the bundled lists.
-constexpr std::array<std::string_view, 64> WORDS = {
-    "-0", "+0", "0", "-", "--", "+", ".", "-.", "+.", " ", "  ", "E", "e5", "1E",
-    "1E309", "-1E309", "1e-400", "-1e-400", "4.9E-324", "-5e-324", "2.2250738585072014E-308",
-    "1.7976931348623157E308", "1.7976931348623159E308", "-1.7976931348623157D308", "1e308",
-    "90", "-90", "89.99999999999", "-89.9999999", "90.0000000001", "180", "-180", "360",
-    "720", "1000", "-1000", "999.99999", "1E15", "-1E15", "6378.137", "6356.752314",
-    "298.257222101", "0.9996", "1", "-1", "0.5", "1D3", "1d-3", "nan", "inf", "-inf",
-    "0x1p3", " -35", "\t1", "9.8", "99", "59", "60", "59.99999", "3600", "-0.000001",
-    "1e-308", "0.0000001", "+.5"};
+constexpr std::array<std::string_view, 64> WORDS = {"-0",
+                                                    "+0",
+                                                    "0",
+                                                    "-",
+                                                    "--",
+                                                    "+",
+                                                    ".",
+                                                    "-.",
+                                                    "+.",
+                                                    " ",
+                                                    "  ",
+                                                    "E",
+                                                    "e5",
+                                                    "1E",
+                                                    "1E309",
+                                                    "-1E309",
+                                                    "1e-400",
+                                                    "-1e-400",
+                                                    "4.9E-324",
+                                                    "-5e-324",
+                                                    "2.2250738585072014E-308",
+                                                    "1.7976931348623157E308",
+                                                    "1.7976931348623159E308",
+                                                    "-1.7976931348623157D308",
+                                                    "1e308",
+                                                    "90",
+                                                    "-90",
+                                                    "89.99999999999",
+                                                    "-89.9999999",
+                                                    "90.0000000001",
+                                                    "180",
+                                                    "-180",
+                                                    "360",
+                                                    "720",
+                                                    "1000",
+                                                    "-1000",
+                                                    "999.99999",
+                                                    "1E15",
+                                                    "-1E15",
+                                                    "6378.137",
+                                                    "6356.752314",
+                                                    "298.257222101",
+                                                    "0.9996",
+                                                    "1",
+                                                    "-1",
+                                                    "0.5",
+                                                    "1D3",
+                                                    "1d-3",
+                                                    "nan",
+                                                    "inf",
+                                                    "-inf",
+                                                    "0x1p3",
+                                                    " -35",
+                                                    "\t1",
+                                                    "9.8",
+                                                    "99",
+                                                    "59",
+                                                    "60",
+                                                    "59.99999",
+                                                    "3600",
+                                                    "-0.000001",
+                                                    "1e-308",
+                                                    "0.0000001",
+                                                    "+.5"};
 
-constexpr std::array<int, 16> LARGE_EXPONENTS = {300, 305, 307, 308, 309, 310,  320,  322,
+constexpr std::array<int, 16> LARGE_EXPONENTS = {300, 305, 307, 308, 309, 310, 320,  322,
                                                  323, 324, 325, 330, 400, 999, 1000, 99999};
 
 std::string digits(Bytes& in, int count) {
@@ -218,9 +282,14 @@ std::string readText(Bytes& in) {
   std::string text;
   if ((flags & 3) == 3) text += (flags & 0x80) ? "  " : " ";
   switch ((flags >> 2) & 3) {
-    case 1: text += '-'; break;
-    case 2: text += '+'; break;
-    default: break;
+    case 1:
+      text += '-';
+      break;
+    case 2:
+      text += '+';
+      break;
+    default:
+      break;
   }
   if (!(flags & 0x80) || !(flags & 0x10)) text += digits(in, in.next() % 13);
   if (flags & 0x10) text += '.' + digits(in, in.next() % 13);
@@ -268,9 +337,12 @@ std::string quoted(const std::string& text) {
 
 std::string describe(const Action& a) {
   switch (a.kind) {
-    case ActionKind::Type: return "type EDIT" + std::to_string(a.number) + " " + quoted(a.text);
-    case ActionKind::Pick: return "pick COMBO" + std::to_string(a.number) + " " + std::to_string(a.position);
-    case ActionKind::Press: return "press BUTTON" + std::to_string(a.number) + (a.skipped ? " (skipped)" : "");
+    case ActionKind::Type:
+      return "type EDIT" + std::to_string(a.number) + " " + quoted(a.text);
+    case ActionKind::Pick:
+      return "pick COMBO" + std::to_string(a.number) + " " + std::to_string(a.position);
+    case ActionKind::Press:
+      return "press BUTTON" + std::to_string(a.number) + (a.skipped ? " (skipped)" : "");
   }
   return {};
 }
@@ -293,10 +365,14 @@ std::bitset<FIELD_COUNT + 1> writableBy(const Action& a) {
     return {};
   }
   switch (a.number) {
-    case 1: return fieldSet({{1, 4}});
-    case 2: return fieldSet({{1, 4}, {14, 19}, {22, 32}});   // never the typed EDIT20, EDIT21
-    case 3: return fieldSet({{1, 4}, {20, 32}});             // never the typed EDIT14-EDIT19
-    default: return fieldSet({{1, 4}, {14, 21}, {24, 32}});  // never the typed EDIT22, EDIT23
+    case 1:
+      return fieldSet({{1, 4}});
+    case 2:
+      return fieldSet({{1, 4}, {14, 19}, {22, 32}});  // never the typed EDIT20, EDIT21
+    case 3:
+      return fieldSet({{1, 4}, {20, 32}});  // never the typed EDIT14-EDIT19
+    default:
+      return fieldSet({{1, 4}, {14, 21}, {24, 32}});  // never the typed EDIT22, EDIT23
   }
 }
 
@@ -385,8 +461,8 @@ void makePathsAbsolute(int* argc, char*** argv) {
   static std::vector<std::string> arguments;
   static std::vector<char*> pointers;
   constexpr std::array<std::string_view, 7> PATH_FLAGS = {
-      "-artifact_prefix=", "-exact_artifact_path=", "-dict=", "-merge_control_file=",
-      "-features_dir=", "-stop_file=", "-mutation_graph_file="};
+      "-artifact_prefix=", "-exact_artifact_path=", "-dict=", "-merge_control_file=", "-features_dir=",
+      "-stop_file=",       "-mutation_graph_file="};
   const std::filesystem::path here = std::filesystem::current_path();
   bool artifactPrefixGiven = false;
   for (int i = 0; i < *argc; ++i) {
@@ -433,7 +509,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 
   resetGlobals();
   RecordingForm form;
-  if (const auto failure = startUp(form)) setupFailed("start-up on " + source.string() + " failed: " + failure->report());
+  if (const auto failure = startUp(form))
+    setupFailed("start-up on " + source.string() + " failed: " + failure->report());
   // Each grid system's file should load; a folder given by hand may hold a broken one.
   for (int k = 1; k < form.entryCount(COMBO3); ++k) {
     form.selectPosition(COMBO3, k);
@@ -546,8 +623,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       bool known = false;
       for (const auto& k : COMMAND_MESSAGES) known = known || message == k;
       // Picking a grid system may report its file.
-      if (a.kind == ActionKind::Pick && a.number == COMBO3) known = message.find(", line ") != std::string::npos;
-      else if (a.kind != ActionKind::Press) known = false;
+      if (a.kind == ActionKind::Pick && a.number == COMBO3)
+        known = message.find(", line ") != std::string::npos;
+      else if (a.kind != ActionKind::Press)
+        known = false;
       run.require(known, what + "unexpected message " + quoted(message));
     }
 
@@ -557,7 +636,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::fprintf(stderr, "     ALERT %s\n", form.inner.messages[m].c_str());
       for (int f = 1; f <= FIELD_COUNT; ++f) {
         if (form.written[static_cast<std::size_t>(f)] && a.kind != ActionKind::Type)
-          std::fprintf(stderr, "     %s = %s\n", fieldName(f).c_str(), quoted(form.text(static_cast<Field>(f))).c_str());
+          std::fprintf(stderr, "     %s = %s\n", fieldName(f).c_str(),
+                       quoted(form.text(static_cast<Field>(f))).c_str());
       }
     }
   }

@@ -1,18 +1,19 @@
+#include "geodesy/cassini_soldner.h"
+
 #include <cmath>
 
+#include "geodesy/domain.h"
 #include "geodesy/elementary.h"
-#include "geodesy/ellipsoid.h"
-#include "geodesy/meridian_arc.h"
-#include "geodesy/projections.h"
 
 namespace velqora {
 
-// Cassini-Soldner by the series in A = L cos(phi) (Snyder, Map Projections - A
-// Working Manual, eqs. 13-7 and 13-8), the northing from the equator.
-Domain CSXYZ(double dlam, double phi, double& X, double& Y) {
-  if (!latitudeInside(phi) || !ellipsoidCompleted() || !std::isfinite(dlam)) return Domain::outside;
-  const double a = EARTH[0];
-  const double E3 = EARTH[3];
+CassiniSoldner::CassiniSoldner(const Ellipsoid& ellipsoid)
+    : a_(ellipsoid.a), E3_(ellipsoid.inverseEccentricity), arc_(ellipsoid.a, ellipsoid.inverseEccentricity) {}
+
+Projected CassiniSoldner::CSXYZ(double dlam, double phi) const {
+  if (!latitudeInside(phi) || !std::isfinite(dlam)) return ConversionRefusal::outsideArea;
+  const double a = a_;
+  const double E3 = E3_;
   const double L = dlam;
 
   const double sinPhi = velqora::sin(phi);
@@ -28,11 +29,8 @@ Domain CSXYZ(double dlam, double phi, double& X, double& Y) {
   const double A5 = A4 * A;
 
   const double x = (A - T * A3 / 6 - (8 - T + 8 * C) * T * A5 / 120) * N;
-  const double y = (A2 / 2 + (5 - T + 6 * C) * A4 / 24) * velqora::tan(phi) * N + FRMEQTR(phi);
-  if (!finite(x, y)) return Domain::outside;
-  X = x;
-  Y = y;
-  return Domain::inside;
+  const double y = (A2 / 2 + (5 - T + 6 * C) * A4 / 24) * velqora::tan(phi) * N + arc_.FRMEQTR(phi);
+  return finitePoint(x, y);
 }
 
 }  // namespace velqora

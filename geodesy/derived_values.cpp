@@ -7,36 +7,29 @@
 #include <cmath>
 
 #include "geodesy/constants.h"
+#include "geodesy/domain.h"
 #include "geodesy/elementary.h"
-#include "geodesy/meridian_arc.h"
 
 namespace velqora {
 
-std::optional<DerivedValues> derivedValuesAt(const GridDefinition& grid, const ProjectionRequest& request) {
-  const auto first = gridPointOf(grid, request);
-  if (!first) return std::nullopt;
-  return derivedValuesAt(grid, request, *first);
-}
-
-std::optional<DerivedValues> derivedValuesAt(const GridDefinition& grid, const ProjectionRequest& request,
-                                             const GridPoint& atRequest) {
-  ProjectionRequest north = request;
-  north.phi = request.phi + (1 / DEGPRAD) / 360;  // 10 arc-seconds further north
-  const auto second = gridPointOf(grid, north);
-  if (!second) return std::nullopt;
+Outcome<DerivedValues, ConversionRefusal> DEGFACT(const Grid& grid, const ProjectionRequest& request,
+                                                  const GridPoint& atRequest) {
+  // 10 arc-seconds further north.
+  const auto second = grid.PRJSL(request.dlam, request.phi + (1 / DEGPRAD) / 360);
+  if (!second) return second.reason();
 
   // Grid displacement per arc-second of latitude.
   const double dX = (second->x - atRequest.x) / 10;
   const double dY = (second->y - atRequest.y) / 10;
   // With no northward step on the grid the angle to true north has no tangent.
-  if (dY == 0) return std::nullopt;
+  if (dY == 0) return ConversionRefusal::outsideArea;
   DerivedValues v;
   v.tangent = dX / dY;
   v.angle = velqora::atan(v.tangent) * DEGPRAD;
   const double L = std::sqrt(dX * dX + dY * dY);
-  v.scaleFactor = L * 60 / static_cast<double>(LNGARCM(request.phi));
+  v.scaleFactor = L * 60 / static_cast<double>(grid.meridianArc().LNGARCM(request.phi));
   v.arcSecondLength = L * 1000;  // metres
-  if (!finite(v.tangent, v.angle) || !finite(v.scaleFactor, v.arcSecondLength)) return std::nullopt;
+  if (!finite(v.tangent, v.angle) || !finite(v.scaleFactor, v.arcSecondLength)) return ConversionRefusal::outsideArea;
   return v;
 }
 

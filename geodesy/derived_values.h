@@ -1,15 +1,15 @@
 #pragma once
 
-// The derived values of a converted point, DEGFACT's arithmetic: the angle between
-// grid north and true north and its tangent, the point scale factor and the grid
-// length of one arc-second of latitude, from two projections 10 arc-seconds apart.
+// The derived values of a converted point: the angle between grid north and true
+// north and its tangent, the point scale factor and the grid length of one
+// arc-second of latitude, from two projections 10 arc-seconds apart.
 
-#include <optional>
 #include <string>
 
-#include "geodesy/dispatcher.h"
+#include "geodesy/conversion_refusal.h"
 #include "geodesy/display.h"
-#include "geodesy/grid_definition.h"
+#include "geodesy/grid.h"
+#include "geodesy/outcome.h"
 
 namespace velqora {
 
@@ -20,14 +20,12 @@ struct DerivedValues {
   double arcSecondLength = 0;  // metres of grid per arc-second of latitude
 };
 
-// At the point of a projection request, on the current EARTH. Nothing when either
-// projection fails or the step has no northing (the angle then has no tangent).
-[[nodiscard]] std::optional<DerivedValues> derivedValuesAt(const GridDefinition& grid,
-                                                          const ProjectionRequest& request);
-// The same when the grid point of the request is known already: one projection less.
-[[nodiscard]] std::optional<DerivedValues> derivedValuesAt(const GridDefinition& grid,
-                                                          const ProjectionRequest& request,
-                                                          const GridPoint& atRequest);
+// The derived values at a point whose grid point atRequest the conversion has just
+// computed: one projection more, 10 arc-seconds further north, and a forward
+// difference. Refused as outsideArea when that projection fails, or when the step has
+// no northing (the angle then has no tangent) or gives no numbers.
+[[nodiscard]] Outcome<DerivedValues, ConversionRefusal> DEGFACT(const Grid& grid, const ProjectionRequest& request,
+                                                                const GridPoint& atRequest);
 
 // The texts the window writes, field by field.
 struct DerivedTexts {

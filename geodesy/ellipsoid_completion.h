@@ -11,17 +11,10 @@
 #include <array>
 #include <string>
 
+#include "geodesy/ellipsoid.h"
 #include "geodesy/outcome.h"
 
 namespace velqora {
-
-// A value not greater than 0 stands for "not given" (an empty field reads as 0).
-struct Ellipsoid {
-  double a = 0;                    // equatorial radius, km
-  double b = 0;                    // polar radius, km
-  double inverseFlattening = 0;    // 1/f = a / (a - b)
-  double inverseEccentricity = 0;  // 1/e = a / sqrt(a^2 - b^2)
-};
 
 // The four values by position: the order of EARTH and of the fields EDIT1 to EDIT4.
 enum class EllipsoidValue : int { a = 0, b = 1, inverseFlattening = 2, inverseEccentricity = 3 };
@@ -61,8 +54,7 @@ struct CompletedEllipsoid {
 // is missing (its field empty; pass 0 for it) the four are completed; when all four are
 // given they are taken as they stand, without completion. Either way they must be
 // usable for a conversion.
-[[nodiscard]] Outcome<Ellipsoid, EllipsoidRefusal> ellipsoidForConversion(const Ellipsoid& values,
-                                                                          bool valueMissing);
+[[nodiscard]] Outcome<Ellipsoid, EllipsoidRefusal> ellipsoidForConversion(const Ellipsoid& values, bool valueMissing);
 
 // A completed value as the window shows it: 12 cut digits without the sign.
 [[nodiscard]] std::string ellipsoidValueText(double value);

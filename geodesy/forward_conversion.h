@@ -2,39 +2,26 @@
 
 // Geographic to grid coordinates as values, and the texts the window shows for them.
 //
-//   convertToGrid(ellipsoid, grid, longitude, latitude)        X and Y (km)
-//   convertToGridWithDerivedValues(...)                        X, Y and the derived values
+//   convertToGrid(grid, longitude, latitude)                   X and Y (km)
+//   convertToGridWithDerivedValues(grid, longitude, latitude)  X, Y and the derived values
 //   forwardTexts(conversion)                                   EDIT22, EDIT23, EDIT24, EDIT27-EDIT32
 //
 // Longitude and latitude are in decimal degrees, east and north positive. The
-// longitude difference from the origin is not folded into +-180 degrees. The
-// projections read the ellipsoid from EARTH: these functions put the given one there
-// for the call and the previous one back afterwards (EARTH is the calling thread's own,
-// so conversions may run on several threads at once).
+// longitude difference from the origin is not folded into +-180 degrees.
 
-#include <optional>
 #include <string>
 
 #include "geodesy/conversion_refusal.h"
 #include "geodesy/derived_values.h"
-#include "geodesy/dispatcher.h"
-#include "geodesy/ellipsoid_completion.h"
-#include "geodesy/grid_definition.h"
+#include "geodesy/grid.h"
 #include "geodesy/outcome.h"
 
 namespace velqora {
 
-// What a conversion refuses before any projection runs: an ellipsoid that is not
-// usableForConversion, then a code that selects no projection.
-[[nodiscard]] std::optional<ConversionRefusal> refusalBeforeProjecting(const Ellipsoid& ellipsoid,
-                                                                       const GridDefinition& grid);
-
 // The projection request of a point in decimal degrees on a grid.
-[[nodiscard]] ProjectionRequest requestFor(const GridDefinition& grid, double longitude, double latitude);
+[[nodiscard]] ProjectionRequest requestFor(const Grid& grid, double longitude, double latitude);
 
-[[nodiscard]] Outcome<GridPoint, ConversionRefusal> convertToGrid(const Ellipsoid& ellipsoid,
-                                                                  const GridDefinition& grid, double longitude,
-                                                                  double latitude);
+[[nodiscard]] Outcome<GridPoint, ConversionRefusal> convertToGrid(const Grid& grid, double longitude, double latitude);
 
 struct ForwardConversion {
   GridPoint point;
@@ -42,8 +29,9 @@ struct ForwardConversion {
 };
 
 // As the window converts: refused as outsideArea also when the derived values have none.
-[[nodiscard]] Outcome<ForwardConversion, ConversionRefusal> convertToGridWithDerivedValues(
-    const Ellipsoid& ellipsoid, const GridDefinition& grid, double longitude, double latitude);
+[[nodiscard]] Outcome<ForwardConversion, ConversionRefusal> convertToGridWithDerivedValues(const Grid& grid,
+                                                                                           double longitude,
+                                                                                           double latitude);
 
 struct GridPointTexts {
   std::string x;  // EDIT22: 11 digits, signed

@@ -4,6 +4,8 @@
 // factor and, for the two-parallel Lambert projection, its standard parallels. Built
 // from the window's texts or a grid-group table row by datafiles/grid_group.h.
 
+#include <array>
+
 #include "geodesy/projection_code.h"
 
 namespace velqora {
@@ -24,7 +26,7 @@ struct GridDefinition {
   double xShift = 0;  // km, added to every X
   double yShift = 0;  // km, added to every Y
   double scaleFactor = 1;
-  SexagesimalAngle firstParallel;   // read by the two-parallel Lambert projection only
+  SexagesimalAngle firstParallel;  // read by the two-parallel Lambert projection only
   SexagesimalAngle secondParallel;
 };
 
@@ -37,5 +39,12 @@ struct GridOrigin {
 };
 
 [[nodiscard]] GridOrigin originOf(const GridDefinition& grid);
+
+// A grid from the grid-group record as GRIDDGET reads it from the origin fields:
+// 0-2 origin longitude (deg, arcmin, arcsec, all with the angle's sign),
+// 3-5 origin latitude, 6 X shift (km), 7 Y shift (km), 8 scale factor,
+// 9-11 first and 12-14 second standard parallel (two-parallel Lambert only).
+using GridRecord = std::array<double, 15>;
+[[nodiscard]] GridDefinition gridOfRecord(const GridRecord& record, int code);
 
 }  // namespace velqora

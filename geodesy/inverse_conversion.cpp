@@ -8,20 +8,17 @@
 #include <cmath>
 
 #include "geodesy/constants.h"
+#include "geodesy/domain.h"
 #include "geodesy/elementary.h"
-#include "geodesy/ellipsoid.h"
 
 namespace velqora {
 
-namespace {
-
-// The iteration on the ellipsoid in EARTH, which e holds too.
-Outcome<InverseConversion, ConversionRefusal> iterate(const Ellipsoid& e, const GridDefinition& grid, double X,
-                                                      double Y) {
-  const GridOrigin o = originOf(grid);
-  const double Xs = grid.xShift;
-  const double Ys = grid.yShift;
-  const double k0 = grid.scaleFactor;
+Outcome<InverseConversion, ConversionRefusal> convertToGeographic(const Grid& grid, double X, double Y) {
+  const Ellipsoid& e = grid.ellipsoid();
+  const GridOrigin& o = grid.origin();
+  const double Xs = grid.definition().xShift;
+  const double Ys = grid.definition().yShift;
+  const double k0 = grid.definition().scaleFactor;
 
   // First estimate: the grid offsets from the origin taken as arcs of the polar radius.
   double phi = o.phi0 + ((Y - Ys) / k0) / e.b;
@@ -33,7 +30,7 @@ Outcome<InverseConversion, ConversionRefusal> iterate(const Ellipsoid& e, const 
   for (;; ++n) {
     // An estimate that is no number or lies outside the projection's domain (a
     // pole, say) has no grid point: the point cannot be converted.
-    const auto estimate = gridPointOf(grid, {dlam, phi, o.phi0, o.phi1, o.phi2});
+    const auto estimate = grid.PRJSL(dlam, phi);
     if (!estimate) return estimate.reason();
     last = *estimate;
     dX = X - estimate->x;
@@ -53,30 +50,20 @@ Outcome<InverseConversion, ConversionRefusal> iterate(const Ellipsoid& e, const 
   result.longitude = dlam * DEGPRAD + o.lambda0;  // not folded into +-180 degrees
   result.latitude = phi * DEGPRAD;
   result.iterations = n;
-  result.request = {dlam, phi, o.phi0, o.phi1, o.phi2};
+  result.request = {dlam, phi};
   result.estimate = last;
   if (!finite(result.residualX, result.residualY) || !finite(result.longitude, result.latitude))
     return ConversionRefusal::outsideArea;
   return result;
 }
 
-}  // namespace
-
-Outcome<InverseConversion, ConversionRefusal> convertToGeographic(const Ellipsoid& ellipsoid,
-                                                                  const GridDefinition& grid, double X, double Y) {
-  if (const auto refusal = refusalBeforeProjecting(ellipsoid, grid)) return *refusal;
-  const EllipsoidInUse inUse(valuesOf(ellipsoid));
-  return iterate(ellipsoid, grid, X, Y);
-}
-
-Outcome<InverseConversionWithDerivedValues, ConversionRefusal> convertToGeographicWithDerivedValues(
-    const Ellipsoid& ellipsoid, const GridDefinition& grid, double X, double Y) {
-  if (const auto refusal = refusalBeforeProjecting(ellipsoid, grid)) return *refusal;
-  const EllipsoidInUse inUse(valuesOf(ellipsoid));
-  const auto point = iterate(ellipsoid, grid, X, Y);
+Outcome<InverseConversionWithDerivedValues, ConversionRefusal> convertToGeographicWithDerivedValues(const Grid& grid,
+                                                                                                    double X,
+                                                                                                    double Y) {
+  const auto point = convertToGeographic(grid, X, Y);
   if (!point) return point.reason();
-  const auto derived = derivedValuesAt(grid, point->request, point->estimate);
-  if (!derived) return ConversionRefusal::outsideArea;
+  const auto derived = DEGFACT(grid, point->request, point->estimate);
+  if (!derived) return derived.reason();
   return InverseConversionWithDerivedValues{*point, *derived};
 }
 

@@ -5,22 +5,18 @@
 // prime-vertical radius, until the estimate projects within 0.1 m of the point or
 // 90000 steps have passed. Then the texts the window shows for the result.
 //
-//   convertToGeographic(ellipsoid, grid, X, Y)          longitude, latitude, residuals, steps
-//   convertToGeographicWithDerivedValues(...)           the same and the derived values
+//   convertToGeographic(grid, X, Y)                     longitude, latitude, residuals, steps
+//   convertToGeographicWithDerivedValues(grid, X, Y)    the same and the derived values
 //   inverseTexts(conversion)                            EDIT14-EDIT21, EDIT24-EDIT32
 //
-// X and Y are in km. As for forward_conversion.h, the given ellipsoid stands in EARTH
-// for the call.
+// X and Y are in km.
 
 #include <string>
 
 #include "geodesy/conversion_refusal.h"
 #include "geodesy/derived_values.h"
-#include "geodesy/dispatcher.h"
 #include "geodesy/display.h"
-#include "geodesy/ellipsoid_completion.h"
-#include "geodesy/forward_conversion.h"
-#include "geodesy/grid_definition.h"
+#include "geodesy/grid.h"
 #include "geodesy/outcome.h"
 
 namespace velqora {
@@ -29,20 +25,18 @@ inline constexpr int ITERATION_LIMIT = 90000;  // at most 90001 projections per 
 inline constexpr double TOLERANCE_KM2 = 1e-8;  // (0.1 m)^2
 
 struct InverseConversion {
-  double longitude = 0;  // decimal degrees, not folded into +-180
-  double latitude = 0;   // decimal degrees
-  double residualX = 0;  // metres, the estimate's projection minus the given X
-  double residualY = 0;  // metres
-  int iterations = 0;    // projections done; ITERATION_LIMIT + 1 when the limit ended the loop
-  ProjectionRequest request;  // the final estimate, in radians
+  double longitude = 0;       // decimal degrees, not folded into +-180
+  double latitude = 0;        // decimal degrees
+  double residualX = 0;       // metres, the estimate's projection minus the given X
+  double residualY = 0;       // metres
+  int iterations = 0;         // projections done; ITERATION_LIMIT + 1 when the limit ended the loop
+  ProjectionRequest request;  // the final estimate, radians
   GridPoint estimate;         // its grid point, km
 };
 
 // Refused when an estimate has no projection (or the result is no number); a loop that
 // ends at the limit is not refused: the residuals tell how far it got.
-[[nodiscard]] Outcome<InverseConversion, ConversionRefusal> convertToGeographic(const Ellipsoid& ellipsoid,
-                                                                                const GridDefinition& grid,
-                                                                                double X, double Y);
+[[nodiscard]] Outcome<InverseConversion, ConversionRefusal> convertToGeographic(const Grid& grid, double X, double Y);
 
 struct InverseConversionWithDerivedValues {
   InverseConversion point;
@@ -51,11 +45,11 @@ struct InverseConversionWithDerivedValues {
 
 // As the window converts: refused as outsideArea also when the derived values have none.
 [[nodiscard]] Outcome<InverseConversionWithDerivedValues, ConversionRefusal> convertToGeographicWithDerivedValues(
-    const Ellipsoid& ellipsoid, const GridDefinition& grid, double X, double Y);
+    const Grid& grid, double X, double Y);
 
 struct GeographicTexts {
-  std::string longitude;   // EDIT20: 11 digits, signed
-  std::string latitude;    // EDIT21
+  std::string longitude;      // EDIT20: 11 digits, signed
+  std::string latitude;       // EDIT21
   AngleTexts longitudeParts;  // EDIT14, EDIT16, EDIT18
   AngleTexts latitudeParts;   // EDIT15, EDIT17, EDIT19
 };

@@ -5,6 +5,7 @@
 #include "geodesy/constants.h"
 #include "geodesy/domain.h"
 #include "geodesy/elementary.h"
+#include "geodesy/projected.h"
 
 namespace velqora {
 
@@ -23,26 +24,24 @@ namespace velqora {
   return velqora::tan(PI / 4 - psi / 2) * velqora::pow((E3 + s) / (E3 - s), 1 / E3 / 2);
 }
 
-// The cone's constants for one ellipsoid, origin and standard parallels.
+// A cone's constants for one ellipsoid, origin and standard parallels.
 struct LambertCone {
-  double n = 0;     // cone constant
+  double E3 = 0;  // 1/e
+  double n = 0;   // cone constant
   double F = 0;
   double rho0 = 0;  // radius of the origin parallel, km
   double aF = 0;    // a F, the factor of t^n in every radius
-  bool finite = false;
-};
 
-// The point on a cone: its radius rho = a F t(phi)^n and the angle n dlam about the
-// apex, with Y measured from the origin parallel.
-inline Domain pointOnCone(const LambertCone& c, double dlam, double phi, double E3, double& X, double& Y) {
-  const double rho = c.aF * velqora::pow(lambertT(phi, E3), c.n);
-  const double theta = c.n * dlam;
-  const double x = rho * velqora::sin(theta);
-  const double y = c.rho0 - rho * velqora::cos(theta);
-  if (!finite(x, y)) return Domain::outside;
-  X = x;
-  Y = y;
-  return Domain::inside;
-}
+  [[nodiscard]] bool finite() const { return std::isfinite(n) && std::isfinite(F) && std::isfinite(rho0); }
+
+  // The point on the cone: its radius rho = a F t(phi)^n and the angle n dlam about
+  // the apex, with Y measured from the origin parallel.
+  [[nodiscard]] Projected pointOnCone(double dlam, double phi) const {
+    if (!latitudeInside(phi)) return ConversionRefusal::outsideArea;
+    const double rho = aF * velqora::pow(lambertT(phi, E3), n);
+    const double theta = n * dlam;
+    return finitePoint(rho * velqora::sin(theta), rho0 - rho * velqora::cos(theta));
+  }
+};
 
 }  // namespace velqora

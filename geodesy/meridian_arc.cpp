@@ -1,10 +1,7 @@
 #include "geodesy/meridian_arc.h"
 
-#include <cmath>
-
 #include "geodesy/constants.h"
 #include "geodesy/elementary.h"
-#include "geodesy/ellipsoid.h"
 
 namespace velqora {
 
@@ -24,59 +21,40 @@ constexpr ArcCoefficients fillArcCoefficients() {
   ArcCoefficients table{};
   for (int i = 0; i < 5; ++i)
     for (int j = 0; j < 5; ++j)
-      table[i][j] = static_cast<double>(static_cast<float>(ARC_SOURCE[i][2 * j]) /
-                                        static_cast<float>(ARC_SOURCE[i][2 * j + 1]));
+      table[i][j] =
+          static_cast<double>(static_cast<float>(ARC_SOURCE[i][2 * j]) / static_cast<float>(ARC_SOURCE[i][2 * j + 1]));
   return table;
-}
-
-// What the 25 terms of the series share for one ellipsoid: each term's
-// coefficient divided by (1/e)^(2j), with the term's sign, and the factor 1 - e^2.
-// Kept, per thread, for the last inverse eccentricity seen; the terms stay bit for
-// bit those of the term-by-term evaluation.
-struct ArcSeries {
-  double inverseEccentricity = std::nan("");
-  std::array<std::array<double, 5>, 5> coefficient{};
-  double oneMinusE2 = 0;
-};
-
-const ArcSeries& arcSeries(double re) {
-  static thread_local ArcSeries series;
-  if (!(series.inverseEccentricity == re)) {
-    series.inverseEccentricity = re;
-    for (int i = 0; i < 5; ++i) {
-      const double sign = i % 2 == 0 ? 1.0 : -1.0;
-      for (int j = 0; j < 5; ++j) {
-        const double power = velqora::pow(re, 2 * j);
-        series.coefficient[i][j] = sign * ARCCOEF[i][j] / power;
-      }
-    }
-    series.oneMinusE2 = 1 - 1 / (re * re);
-  }
-  return series;
 }
 
 }  // namespace
 
 constinit const ArcCoefficients ARCCOEF = fillArcCoefficients();
 
+MeridianArc::MeridianArc(double a, double inverseEccentricity)
+    : a_(a), E3_(inverseEccentricity), oneMinusE2_(1 - 1 / (inverseEccentricity * inverseEccentricity)) {
+  for (int i = 0; i < 5; ++i) {
+    const double sign = i % 2 == 0 ? 1.0 : -1.0;
+    for (int j = 0; j < 5; ++j) coefficient_[i][j] = sign * ARCCOEF[i][j] / velqora::pow(inverseEccentricity, 2 * j);
+  }
+}
+
 // S(phi) = a (1 - e^2) [A phi - B/2 sin 2phi + C/4 sin 4phi - D/6 sin 6phi + E/8 sin 8phi],
 // A..E the classical series in e^2 (Helmert's expansion of the meridian arc),
 // summed term by term, i outer and j inner.
-double FRMEQTR(double phi) {
-  const ArcSeries& series = arcSeries(EARTH[3]);
+double MeridianArc::FRMEQTR(double phi) const {
   double S = 0;
-  for (int j = 0; j < 5; ++j) S += series.coefficient[0][j] * phi;
+  for (int j = 0; j < 5; ++j) S += coefficient_[0][j] * phi;
   for (int i = 1; i < 5; ++i) {
     const double s = velqora::sin((2.0 * i) * phi);
-    for (int j = 0; j < 5; ++j) S += series.coefficient[i][j] * s / i / 2;
+    for (int j = 0; j < 5; ++j) S += coefficient_[i][j] * s / i / 2;
   }
-  return S * EARTH[0] * series.oneMinusE2;
+  return S * a_ * oneMinusE2_;
 }
 
-float LNGARCM(double phi) {
-  const double e2 = 1 / (EARTH[3] * EARTH[3]);
+float MeridianArc::LNGARCM(double phi) const {
+  const double e2 = 1 / (E3_ * E3_);
   const double s = velqora::sin(phi);
-  const double M = EARTH[0] * (1 - e2) / velqora::pow(1 - e2 * (s * s), 1.5);
+  const double M = a_ * (1 - e2) / velqora::pow(1 - e2 * (s * s), 1.5);
   return static_cast<float>(M * PI / 10800);
 }
 

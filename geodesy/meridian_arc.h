@@ -9,10 +9,25 @@ namespace velqora {
 using ArcCoefficients = std::array<std::array<double, 5>, 5>;
 extern const ArcCoefficients ARCCOEF;
 
-// Meridian distance in km from the equator to phi (radians), for the current EARTH.
-[[nodiscard]] double FRMEQTR(double phi);
+// The meridian of one ellipsoid, given by its equatorial radius a (km) and inverse
+// eccentricity 1/e. The 25 coefficients of the arc series (each ARCCOEF entry over
+// (1/e)^(2j), with its term's sign) are formed once; the sums are those of the
+// term-by-term evaluation, bit for bit.
+class MeridianArc {
+ public:
+  MeridianArc(double a, double inverseEccentricity);
 
-// Length in km of one arc-minute of meridian at phi, rounded to single precision.
-[[nodiscard]] float LNGARCM(double phi);
+  // Meridian distance in km from the equator to phi (radians), negative south.
+  [[nodiscard]] double FRMEQTR(double phi) const;
+
+  // Length in km of one arc-minute of meridian at phi, rounded to single precision.
+  [[nodiscard]] float LNGARCM(double phi) const;
+
+ private:
+  double a_;
+  double E3_;  // 1/e
+  ArcCoefficients coefficient_{};
+  double oneMinusE2_;
+};
 
 }  // namespace velqora

@@ -9,14 +9,13 @@
 #include <vector>
 
 #include "datafiles/tables.h"
-#include "geodesy/ellipsoid.h"
-#include "geodesy/grid_record.h"
+#include "window/records.h"
 
 namespace velqora::testing {
 
 // A fresh directory under the system's temporary directory, removed with its files.
 class ScratchDir {
-public:
+ public:
   ScratchDir() {
     std::string pattern = (std::filesystem::temp_directory_path() / "velqora-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) std::abort();
@@ -40,13 +39,13 @@ public:
     return file.string();
   }
 
-private:
+ private:
   std::filesystem::path path_;
 };
 
 // Runs in a directory and goes back to the previous working directory at the end.
 class WorkingDirectory {
-public:
+ public:
   explicit WorkingDirectory(const std::filesystem::path& dir) : previous_(std::filesystem::current_path()) {
     std::filesystem::current_path(dir);
   }
@@ -57,7 +56,7 @@ public:
   WorkingDirectory(const WorkingDirectory&) = delete;
   WorkingDirectory& operator=(const WorkingDirectory&) = delete;
 
-private:
+ private:
   std::filesystem::path previous_;
 };
 

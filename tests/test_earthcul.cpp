@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "geodesy/display.h"
-#include "geodesy/ellipsoid.h"
 #include "window/earthcul.h"
 #include "window/memory_form.h"
+#include "window/records.h"
 
 namespace {
 
@@ -73,16 +73,11 @@ TEST(EARTHCUL, RefusesWhenNoPairIsGiven) {
 
 TEST(EARTHCUL, RefusesPairsThatFixNoRealEllipsoid) {
   const std::vector<std::array<double, 4>> inconsistent = {
-      {6378.137, 6378.137, 0, 0},  // a sphere: 1/f infinite
-      {6356.0, 6378.137, 0, 0},    // a < b
-      {6378.137, 0, 0.8, 0},       // would show b as "1594.53424999"
-      {6378.137, 0, 1, 0},
-      {6378.137, 0, 0, 1},
-      {6378.137, 0, 0, 1e8},       // 1/f divides by zero
-      {0, 6356.75, 0.5, 0},
-      {0, 6356.75, 0, 0.9},
-      {INFINITY, 6356.75, 0, 0},
-      {6378.137, 0, INFINITY, 0},
+      {6378.137, 6378.137, 0, 0},                                               // a sphere: 1/f infinite
+      {6356.0, 6378.137, 0, 0},                                                 // a < b
+      {6378.137, 0, 0.8, 0},                                                    // would show b as "1594.53424999"
+      {6378.137, 0, 1, 0},        {6378.137, 0, 0, 1},  {6378.137, 0, 0, 1e8},  // 1/f divides by zero
+      {0, 6356.75, 0.5, 0},       {0, 6356.75, 0, 0.9}, {INFINITY, 6356.75, 0, 0}, {6378.137, 0, INFINITY, 0},
   };
   for (const auto& values : inconsistent) {
     Completion r = complete(values);

@@ -4,10 +4,10 @@
 #include <utility>
 #include <vector>
 
-#include "geodesy/grid_record.h"
 #include "tests/scratch_dir.h"
 #include "window/griddget.h"
 #include "window/memory_form.h"
+#include "window/records.h"
 
 namespace velqora {
 namespace {
@@ -82,8 +82,12 @@ TEST(GRIDDGET, ChecksStopAtTheFirstBadFieldAndLeaveLaterElementsAlone) {
       {"X shift -1E400", {{EDIT11, "-1E400"}}, 1, ORIGIN_MESSAGE, 9, false},
       {"scale 1E400", {{EDIT13, "1E400"}}, 1, SCALE_MESSAGE, 9, false},
       {"code 3, first parallel 1E400", {{EDIT33, "1E400"}, {EDIT34, "40"}}, 3, SCALE_MESSAGE, 12, true},
-      {"code 3, second parallel seconds 1E400", {{EDIT33, "30"}, {EDIT34, "40"}, {EDIT38, "1E400"}}, 3,
-       SCALE_MESSAGE, 15, true},
+      {"code 3, second parallel seconds 1E400",
+       {{EDIT33, "30"}, {EDIT34, "40"}, {EDIT38, "1E400"}},
+       3,
+       SCALE_MESSAGE,
+       15,
+       true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -110,9 +114,20 @@ TEST(GRIDDGET, ChecksStopAtTheFirstBadFieldAndLeaveLaterElementsAlone) {
 
 TEST(GRIDDGET, AnglesTakeTheirSignFromTheFirstCharacterOfTheDegrees) {
   // Less than a degree west: "-0" gives the arc-minutes and arc-seconds the minus sign.
-  MemoryForm form = formWith({{EDIT5, "-0"}, {EDIT7, "30"}, {EDIT9, "15.5"}, {EDIT6, " -5"}, {EDIT8, "20"},
-                              {EDIT10, "-10"}, {EDIT11, "500"}, {EDIT12, "-0.5"}, {EDIT13, "0.9996"},
-                              {EDIT33, "-0"}, {EDIT35, "45"}, {EDIT37, "3"}, {EDIT34, "- 12"}, {EDIT36, "1"}},
+  MemoryForm form = formWith({{EDIT5, "-0"},
+                              {EDIT7, "30"},
+                              {EDIT9, "15.5"},
+                              {EDIT6, " -5"},
+                              {EDIT8, "20"},
+                              {EDIT10, "-10"},
+                              {EDIT11, "500"},
+                              {EDIT12, "-0.5"},
+                              {EDIT13, "0.9996"},
+                              {EDIT33, "-0"},
+                              {EDIT35, "45"},
+                              {EDIT37, "3"},
+                              {EDIT34, "- 12"},
+                              {EDIT36, "1"}},
                              3);
   int status = 0;
   GRIDDGET(form, status);

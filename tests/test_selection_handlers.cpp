@@ -8,6 +8,7 @@
 #include "tests/scratch_dir.h"
 #include "window/handlers.h"
 #include "window/memory_form.h"
+#include "window/records.h"
 
 namespace velqora {
 namespace {
@@ -26,13 +27,13 @@ std::vector<std::string> gridGroupFile(const std::vector<std::vector<std::string
   return lines;
 }
 
-const std::array<std::string, 16> ZONE_I = {"129", "30", "00", "33", "00", "00", "+0", "+0", "0.9999",
-                                            "TM",  "",   "",   "",   "",   "",   ""};
-const std::array<std::string, 16> ZONE_L = {"-96", "00", "00", "23", "00", "00", "+0", "+0", "1.000",
-                                            "LC2", "29", "30", "00", "45", "30", "00"};
+const std::array<std::string, 16> ZONE_I = {"129",    "30", "00", "33", "00", "00", "+0", "+0",
+                                            "0.9999", "TM", "",   "",   "",   "",   "",   ""};
+const std::array<std::string, 16> ZONE_L = {"-96",   "00",  "00", "23", "00", "00", "+0", "+0",
+                                            "1.000", "LC2", "29", "30", "00", "45", "30", "00"};
 
 class SelectionHandlers : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override {
     testing::resetGlobals();
     const std::array<const char*, 7> keys = {"NONE", "TM", "OM", "LC2", "LC1", "CS", "SC"};
@@ -125,9 +126,9 @@ TEST_F(SelectionHandlers, AGridGroupFillsTheOriginFieldsAndSelectsItsProjection)
 
   pickGridGroup(1);
   const std::vector<std::pair<Field, std::string>> expected = {
-      {EDIT5, "-96"}, {EDIT7, "00"},  {EDIT9, "00"},   {EDIT6, "23"},  {EDIT8, "00"},  {EDIT10, "00"},
-      {EDIT11, "+0"}, {EDIT12, "+0"}, {EDIT13, "1.000"}, {EDIT33, "29"}, {EDIT35, "30"}, {EDIT37, "00"},
-      {EDIT34, "45"}, {EDIT36, "30"}, {EDIT38, "00"}};
+      {EDIT5, "-96"}, {EDIT7, "00"},  {EDIT9, "00"},  {EDIT6, "23"},     {EDIT8, "00"},
+      {EDIT10, "00"}, {EDIT11, "+0"}, {EDIT12, "+0"}, {EDIT13, "1.000"}, {EDIT33, "29"},
+      {EDIT35, "30"}, {EDIT37, "00"}, {EDIT34, "45"}, {EDIT36, "30"},    {EDIT38, "00"}};
   for (const auto& [field, text] : expected) EXPECT_EQ(form.text(field), text) << "EDIT" << field;
   EXPECT_EQ(form.selectedPosition(COMBO4), 3);
 
@@ -142,17 +143,17 @@ TEST_F(SelectionHandlers, AGridGroupFillsTheOriginFieldsAndSelectsItsProjection)
 }
 
 TEST_F(SelectionHandlers, TheProjectionKeyFallsBackToPositionZero) {
-  PRJKEY[2] = "TM";   // a duplicate key: the first match wins
-  PRJKEY[5] = "CS ";  // a key line with a trailing blank never matches
+  PRJKEY[2] = "TM";         // a duplicate key: the first match wins
+  PRJKEY[5] = "CS ";        // a key line with a trailing blank never matches
   PRJKEY[6] = "\xe9t\xe9";  // keys are compared as the bytes read
-  PRJKEY[10] = "EXTRA";  // above PRJCOUNT: not a listed projection
+  PRJKEY[10] = "EXTRA";     // above PRJCOUNT: not a listed projection
   struct KeyCase {
     std::string key;
     int position;
   };
   const std::vector<KeyCase> cases = {
-      {"LC2", 3},     {"TM", 1},  {"", 0},   {"NONE", 0}, {"lc2", 0},    {"LC2 ", 0},
-      {"CS", 0},      {"CS ", 5}, {"XX", 0}, {"EXTRA", 0}, {"\xe9t\xe9", 6}, {"\xc3\xa9t\xc3\xa9", 0},
+      {"LC2", 3}, {"TM", 1},  {"", 0},   {"NONE", 0},  {"lc2", 0},       {"LC2 ", 0},
+      {"CS", 0},  {"CS ", 5}, {"XX", 0}, {"EXTRA", 0}, {"\xe9t\xe9", 6}, {"\xc3\xa9t\xc3\xa9", 0},
   };
   GRPCOUNT = 1;
   form.clearList(COMBO2);
@@ -177,8 +178,8 @@ TEST_F(SelectionHandlers, GridGroupNamesAndTextsAreShownAsUtf8) {
 }
 
 TEST_F(SelectionHandlers, AGridSystemListsItsGroupsAndLeavesTheFieldsAlone) {
-  const std::string first = dir.write("one.grp", gridGroupFile({groupRecord("Zone I", ZONE_I),
-                                                                groupRecord("Lambert", ZONE_L)}));
+  const std::string first =
+      dir.write("one.grp", gridGroupFile({groupRecord("Zone I", ZONE_I), groupRecord("Lambert", ZONE_L)}));
   const std::string second = dir.write("two.grp", gridGroupFile({groupRecord("Other", ZONE_L)}));
   setGridSystems({first, second});
 

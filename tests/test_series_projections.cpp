@@ -5,10 +5,11 @@
 #include <memory>
 #include <string>
 
+#include "geodesy/cassini_soldner.h"
 #include "geodesy/constants.h"
-#include "geodesy/ellipsoid.h"
 #include "geodesy/meridian_arc.h"
-#include "geodesy/projections.h"
+#include "geodesy/projection_code.h"
+#include "geodesy/transverse_mercator.h"
 
 namespace {
 
@@ -16,23 +17,24 @@ using namespace velqora;
 
 constexpr double GRS80_RF = 298.257222101;
 
-void useEllipsoid(double a, double rf) { EARTH = {a, a - a / rf, rf, rf / std::sqrt(2 * rf - 1)}; }
-void useGrs80() { useEllipsoid(6378.137, GRS80_RF); }
+Ellipsoid ellipsoidOf(double a, double rf) { return {a, a - a / rf, rf, rf / std::sqrt(2 * rf - 1)}; }
+const Ellipsoid GRS80 = ellipsoidOf(6378.137, GRS80_RF);
 
 double rad(double degrees) { return degrees / DEGPRAD; }
 
 // The meridian arc summed term by term as the series is written, for comparison
-// with the cached evaluation.
-double literalFrmeqtr(double phi) {
+// with the evaluation over the coefficients formed once.
+double literalFrmeqtr(const Ellipsoid& e, double phi) {
+  const double E3 = e.inverseEccentricity;
   double S = 0;
   for (int i = 0; i <= 4; ++i)
     for (int j = 0; j <= 4; ++j) {
       if (i == 0)
-        S += ARCCOEF[0][j] / std::pow(EARTH[3], 2 * j) * phi;
+        S += ARCCOEF[0][j] / std::pow(E3, 2 * j) * phi;
       else
-        S += std::pow(-1.0, i) * ARCCOEF[i][j] / std::pow(EARTH[3], 2 * j) * std::sin(2.0 * i * phi) / i / 2;
+        S += std::pow(-1.0, i) * ARCCOEF[i][j] / std::pow(E3, 2 * j) * std::sin(2.0 * i * phi) / i / 2;
     }
-  return S * EARTH[0] * (1 - 1 / (EARTH[3] * EARTH[3]));
+  return S * e.a * (1 - 1 / (E3 * E3));
 }
 
 TEST(MeridianArc, CoefficientTable) {
@@ -43,21 +45,22 @@ TEST(MeridianArc, CoefficientTable) {
 }
 
 TEST(MeridianArc, KnownLengths) {
-  useGrs80();
-  EXPECT_EQ(FRMEQTR(0), 0);
-  EXPECT_NEAR(FRMEQTR(PI / 2), 10001.96573, 0.5e-5);
-  EXPECT_NEAR(FRMEQTR(rad(36)), 3985.54267, 0.5e-5);
-  EXPECT_EQ(FRMEQTR(-rad(36)), -FRMEQTR(rad(36)));
-  EXPECT_EQ(LNGARCM(0), 1.8429046f);
-  EXPECT_EQ(LNGARCM(PI / 2), 1.8615663f);
+  const MeridianArc arc(GRS80.a, GRS80.inverseEccentricity);
+  EXPECT_EQ(arc.FRMEQTR(0), 0);
+  EXPECT_NEAR(arc.FRMEQTR(PI / 2), 10001.96573, 0.5e-5);
+  EXPECT_NEAR(arc.FRMEQTR(rad(36)), 3985.54267, 0.5e-5);
+  EXPECT_EQ(arc.FRMEQTR(-rad(36)), -arc.FRMEQTR(rad(36)));
+  EXPECT_EQ(arc.LNGARCM(0), 1.8429046f);
+  EXPECT_EQ(arc.LNGARCM(PI / 2), 1.8615663f);
 }
 
-TEST(MeridianArc, CachedSeriesEqualsTermByTermBitForBit) {
+TEST(MeridianArc, SeriesEqualsTermByTermBitForBit) {
   for (double rf : {GRS80_RF, 299.1528128, 294.9786982, 297.0, 150.0, 1.5}) {
-    useEllipsoid(6378.137, rf);
+    const Ellipsoid e = ellipsoidOf(6378.137, rf);
+    const MeridianArc arc(e.a, e.inverseEccentricity);
     for (int k = -900; k <= 900; k += 7) {
       const double phi = rad(k / 10.0 + 0.0123);
-      EXPECT_EQ(FRMEQTR(phi), literalFrmeqtr(phi)) << "1/f " << rf << " at " << k / 10.0;
+      EXPECT_EQ(arc.FRMEQTR(phi), literalFrmeqtr(e, phi)) << "1/f " << rf << " at " << k / 10.0;
     }
   }
 }
@@ -67,30 +70,37 @@ struct Point {
   double y = 0;
 };
 
-Point project(Domain (*f)(double, double, double&, double&), double dlamDeg, double phiDeg) {
-  Point p;
-  EXPECT_EQ(f(rad(dlamDeg), rad(phiDeg), p.x, p.y), Domain::inside);
-  return p;
+// The series projections by code, on GRS80.
+Projected series(int code, double dlam, double phi) {
+  return code == TRANSVERSE_MERCATOR ? TransverseMercator(GRS80).TMXYZ(dlam, phi)
+                                     : CassiniSoldner(GRS80).CSXYZ(dlam, phi);
+}
+constexpr int TM = TRANSVERSE_MERCATOR;
+constexpr int CS = CASSINI_SOLDNER;
+
+Point project(int code, double dlamDeg, double phiDeg) {
+  const Projected p = series(code, rad(dlamDeg), rad(phiDeg));
+  EXPECT_TRUE(p);
+  return p ? Point{p->x, p->y} : Point{};
 }
 
 TEST(SeriesProjections, WorkedExamples) {
-  useGrs80();
-  Point tm = project(TMXYZ, 1, 36);
+  Point tm = project(TM, 1, 36);
   EXPECT_NEAR(tm.x, 90.165115, 0.5e-6);
   EXPECT_NEAR(tm.y, 3986.005190, 0.5e-6);
-  Point cs = project(CSXYZ, 1, 36);
+  Point cs = project(CS, 1, 36);
   EXPECT_NEAR(cs.x, 90.162106, 0.5e-6);
   EXPECT_NEAR(cs.y, 3986.005190, 0.5e-6);
   EXPECT_NEAR((tm.y - cs.y) * 1e6, 0.10, 0.02);  // the northings agree to about 0.10 mm
 
-  EXPECT_NEAR(project(TMXYZ, 3, 36).x, 270.529582, 0.5e-6);
-  EXPECT_NEAR(project(CSXYZ, 3, 36).x, 270.448334, 0.5e-6);
-  EXPECT_NEAR(project(TMXYZ, 1, 0).x, 111.325181, 0.5e-6);
-  EXPECT_NEAR(project(CSXYZ, 1, 0).x, 111.319491, 0.5e-6);
-  EXPECT_EQ(project(TMXYZ, 1, 0).y, 0);
-  EXPECT_EQ(project(CSXYZ, 1, 0).y, 0);
+  EXPECT_NEAR(project(TM, 3, 36).x, 270.529582, 0.5e-6);
+  EXPECT_NEAR(project(CS, 3, 36).x, 270.448334, 0.5e-6);
+  EXPECT_NEAR(project(TM, 1, 0).x, 111.325181, 0.5e-6);
+  EXPECT_NEAR(project(CS, 1, 0).x, 111.319491, 0.5e-6);
+  EXPECT_EQ(project(TM, 1, 0).y, 0);
+  EXPECT_EQ(project(CS, 1, 0).y, 0);
 
-  for (auto f : {TMXYZ, CSXYZ}) {
+  for (int f : {TM, CS}) {
     const Point central = project(f, 0, 36);
     EXPECT_EQ(central.x, 0);
     EXPECT_NEAR(central.y, 3985.54267, 0.5e-5);
@@ -103,7 +113,7 @@ TEST(SeriesProjections, WorkedExamples) {
 
 // PROJ's forward projection of the same radians, in km.
 class ProjOracle {
-public:
+ public:
   explicit ProjOracle(const std::string& definition)
       : pj_(proj_create(PJ_DEFAULT_CTX, definition.c_str()), proj_destroy) {}
   Point forward(double lam, double phi) const {
@@ -111,19 +121,17 @@ public:
     return {c.xy.x / 1000, c.xy.y / 1000};
   }
 
-private:
+ private:
   std::unique_ptr<PJ, decltype(&proj_destroy)> pj_;
 };
 
 // Largest distance in mm between ours and PROJ's at latitudes 0 to 70 degrees,
 // out to the given longitude difference.
-double worstDifferenceMm(Domain (*f)(double, double, double&, double&), const ProjOracle& oracle,
-                         double maxDlamDeg) {
+double worstDifferenceMm(int code, const ProjOracle& oracle, double maxDlamDeg) {
   double worst = 0;
   for (int lat = 0; lat <= 70; lat += 5)
     for (double dl = -maxDlamDeg; dl <= maxDlamDeg + 1e-9; dl += maxDlamDeg / 6) {
-      Point ours;
-      EXPECT_EQ(f(rad(dl), rad(lat), ours.x, ours.y), Domain::inside);
+      const Point ours = project(code, dl, lat);
       const Point theirs = oracle.forward(rad(dl), rad(lat));
       worst = std::max(worst, std::hypot(ours.x - theirs.x, ours.y - theirs.y) * 1e6);
     }
@@ -131,33 +139,23 @@ double worstDifferenceMm(Domain (*f)(double, double, double&, double&), const Pr
 }
 
 TEST(SeriesProjections, AgreeWithProj) {
-  useGrs80();
   const std::string ellipsoid = " +a=6378137 +rf=298.257222101 +units=m +no_defs";
   const ProjOracle tmerc("+proj=tmerc +lat_0=0 +lon_0=0 +k_0=1 +x_0=0 +y_0=0" + ellipsoid);
   const ProjOracle cass("+proj=cass +lat_0=0 +lon_0=0 +x_0=0 +y_0=0" + ellipsoid);
-  EXPECT_LT(worstDifferenceMm(TMXYZ, tmerc, 2), 0.05);
-  EXPECT_LT(worstDifferenceMm(TMXYZ, tmerc, 3), 0.5);
-  EXPECT_LT(worstDifferenceMm(CSXYZ, cass, 6), 0.05);
+  EXPECT_LT(worstDifferenceMm(TM, tmerc, 2), 0.05);
+  EXPECT_LT(worstDifferenceMm(TM, tmerc, 3), 0.5);
+  EXPECT_LT(worstDifferenceMm(CS, cass, 6), 0.05);
 }
 
 TEST(SeriesProjections, OutsideTheirDomainGiveNoNumbers) {
-  useGrs80();
-  for (auto f : {TMXYZ, CSXYZ}) {
-    for (double phi : {PI / 2, -PI / 2, 2.0, -3.0, double(NAN), double(INFINITY)}) {
-      double X = 123;
-      double Y = 456;
-      EXPECT_EQ(f(0.01, phi, X, Y), Domain::outside) << phi;
-      EXPECT_EQ(X, 123);
-      EXPECT_EQ(Y, 456);
+  for (int f : {TM, CS}) {
+    for (const auto& [dlam, phi] :
+         {std::pair{0.01, PI / 2}, std::pair{0.01, -PI / 2}, std::pair{0.01, 2.0}, std::pair{0.01, -3.0},
+          std::pair{0.01, double(NAN)}, std::pair{0.01, double(INFINITY)}, std::pair{double(NAN), 0.5}}) {
+      const Projected p = series(f, dlam, phi);
+      ASSERT_FALSE(p) << dlam << " " << phi;
+      EXPECT_EQ(p.reason(), ConversionRefusal::outsideArea);
     }
-    double X = 0;
-    double Y = 0;
-    EARTH = {6378.137, 0, 0, 1};  // 1/e <= 1
-    EXPECT_EQ(f(0.01, 0.5, X, Y), Domain::outside);
-    EARTH = {0, 0, 0, 0};  // no ellipsoid yet
-    EXPECT_EQ(f(0.01, 0.5, X, Y), Domain::outside);
-    useGrs80();
-    EXPECT_EQ(f(NAN, 0.5, X, Y), Domain::outside);
   }
 }
 

@@ -52,6 +52,21 @@ GridDefinition typedGrid(int code, const std::string& lat0, const std::string& p
 
 Reason reasonOf(const auto& outcome) { return outcome ? Reason{} : Reason{outcome.reason()}; }
 
+// The grid of an ellipsoid and a definition; the tests below use only grids it makes.
+Grid gridOf(const Ellipsoid& e, const GridDefinition& d) {
+  const auto grid = Grid::make(e, d);
+  EXPECT_TRUE(grid);
+  return *grid;
+}
+
+// Why a conversion on the grid of an ellipsoid and a definition gives no answer: the
+// grid's refusal when it is made, else the conversion's.
+Reason refusalOf(const Ellipsoid& e, const GridDefinition& d, const auto& convert) {
+  const auto grid = Grid::make(e, d);
+  if (!grid) return grid.reason();
+  return reasonOf(convert(*grid));
+}
+
 TEST(ValueLayer, RefusalsCarryTheirReason) {
   struct Case {
     const char* what;
@@ -87,10 +102,15 @@ TEST(ValueLayer, RefusalsCarryTheirReason) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    EXPECT_EQ(reasonOf(convertToGrid(c.ellipsoid, c.grid, c.lon, c.lat)), c.forward);
-    EXPECT_EQ(reasonOf(convertToGridWithDerivedValues(c.ellipsoid, c.grid, c.lon, c.lat)), c.forward);
-    EXPECT_EQ(reasonOf(convertToGeographic(c.ellipsoid, c.grid, c.X, c.Y)), c.inverse);
-    EXPECT_EQ(reasonOf(convertToGeographicWithDerivedValues(c.ellipsoid, c.grid, c.X, c.Y)), c.inverse);
+    EXPECT_EQ(refusalOf(c.ellipsoid, c.grid, [&](const Grid& g) { return convertToGrid(g, c.lon, c.lat); }), c.forward);
+    EXPECT_EQ(
+        refusalOf(c.ellipsoid, c.grid, [&](const Grid& g) { return convertToGridWithDerivedValues(g, c.lon, c.lat); }),
+        c.forward);
+    EXPECT_EQ(refusalOf(c.ellipsoid, c.grid, [&](const Grid& g) { return convertToGeographic(g, c.X, c.Y); }),
+              c.inverse);
+    EXPECT_EQ(refusalOf(c.ellipsoid, c.grid,
+                        [&](const Grid& g) { return convertToGeographicWithDerivedValues(g, c.X, c.Y); }),
+              c.inverse);
   }
 
   struct EllipsoidCase {
@@ -103,7 +123,7 @@ TEST(ValueLayer, RefusalsCarryTheirReason) {
       {{0, 0, 298.257222101, 12.2220714633}, EllipsoidRefusal::noRadius},
       {{6378.137, 0, 0, 0}, EllipsoidRefusal::radiusAlone},
       {{0, 6356.75, -1, 0}, EllipsoidRefusal::radiusAlone},
-      {{6356.75, 6378.137, 0, 0}, EllipsoidRefusal::inconsistent},  // a < b
+      {{6356.75, 6378.137, 0, 0}, EllipsoidRefusal::inconsistent},   // a < b
       {{6378.137, 6378.137, 0, 0}, EllipsoidRefusal::inconsistent},  // a sphere
   };
   for (const EllipsoidCase& c : ellipsoids) {
@@ -157,24 +177,83 @@ TEST(ValueLayer, WindowShowsTheValueLayersTexts) {
   };
   const char* const INVALID = "The grid data are not valid for this projection.";
   const std::vector<Case> cases = {
-      {1, {{EDIT1, "6378.137"}, {EDIT3, "298.257223563"}, {EDIT5, "141"}, {EDIT6, "0"}, {EDIT11, "500"},
-           {EDIT13, "0.9996"}}, "142.5", "40", nullptr},
-      {2, {{EDIT1, "6377.397155"}, {EDIT3, "299.1528128"}, {EDIT5, "7"}, {EDIT7, "26"}, {EDIT9, "22.5"},
-           {EDIT6, "46"}, {EDIT8, "57"}, {EDIT10, "8.66"}, {EDIT11, "600"}, {EDIT12, "200"}, {EDIT13, "1"}},
-       "8.1", "47.2", nullptr},
-      {3, {{EDIT1, "6378.137"}, {EDIT3, "298.257222101"}, {EDIT5, "-98"}, {EDIT7, "30"}, {EDIT6, "31"},
-           {EDIT8, "40"}, {EDIT11, "600"}, {EDIT12, "2000"}, {EDIT33, "33"}, {EDIT35, "32"}, {EDIT34, "35"}},
-       "-97", "33", nullptr},
-      {4, {{EDIT1, "6378.2064"}, {EDIT2, "6356.5838"}, {EDIT5, "-77"}, {EDIT6, "18"}, {EDIT11, "250"},
-           {EDIT12, "150"}}, "-77.5", "18.2", nullptr},
-      {5, {{EDIT2, "6356.078963"}, {EDIT3, "299.1528128"}, {EDIT5, "13"}, {EDIT7, "37"}, {EDIT9, "37.2"},
-           {EDIT6, "52"}, {EDIT8, "25"}, {EDIT10, "7.1"}, {EDIT11, "40"}, {EDIT12, "10"}}, "13.5", "52.5", nullptr},
-      {6, {{EDIT1, "6378.245"}, {EDIT4, "12.2303"}, {EDIT5, "25"}, {EDIT6, "46"}, {EDIT11, "500"},
-           {EDIT12, "500"}, {EDIT13, "0.99975"}}, "26", "47", nullptr},
+      {1,
+       {{EDIT1, "6378.137"},
+        {EDIT3, "298.257223563"},
+        {EDIT5, "141"},
+        {EDIT6, "0"},
+        {EDIT11, "500"},
+        {EDIT13, "0.9996"}},
+       "142.5",
+       "40",
+       nullptr},
+      {2,
+       {{EDIT1, "6377.397155"},
+        {EDIT3, "299.1528128"},
+        {EDIT5, "7"},
+        {EDIT7, "26"},
+        {EDIT9, "22.5"},
+        {EDIT6, "46"},
+        {EDIT8, "57"},
+        {EDIT10, "8.66"},
+        {EDIT11, "600"},
+        {EDIT12, "200"},
+        {EDIT13, "1"}},
+       "8.1",
+       "47.2",
+       nullptr},
+      {3,
+       {{EDIT1, "6378.137"},
+        {EDIT3, "298.257222101"},
+        {EDIT5, "-98"},
+        {EDIT7, "30"},
+        {EDIT6, "31"},
+        {EDIT8, "40"},
+        {EDIT11, "600"},
+        {EDIT12, "2000"},
+        {EDIT33, "33"},
+        {EDIT35, "32"},
+        {EDIT34, "35"}},
+       "-97",
+       "33",
+       nullptr},
+      {4,
+       {{EDIT1, "6378.2064"}, {EDIT2, "6356.5838"}, {EDIT5, "-77"}, {EDIT6, "18"}, {EDIT11, "250"}, {EDIT12, "150"}},
+       "-77.5",
+       "18.2",
+       nullptr},
+      {5,
+       {{EDIT2, "6356.078963"},
+        {EDIT3, "299.1528128"},
+        {EDIT5, "13"},
+        {EDIT7, "37"},
+        {EDIT9, "37.2"},
+        {EDIT6, "52"},
+        {EDIT8, "25"},
+        {EDIT10, "7.1"},
+        {EDIT11, "40"},
+        {EDIT12, "10"}},
+       "13.5",
+       "52.5",
+       nullptr},
+      {6,
+       {{EDIT1, "6378.245"},
+        {EDIT4, "12.2303"},
+        {EDIT5, "25"},
+        {EDIT6, "46"},
+        {EDIT11, "500"},
+        {EDIT12, "500"},
+        {EDIT13, "0.99975"}},
+       "26",
+       "47",
+       nullptr},
       // The three grids that no point can use: the message, and the fields emptied.
       {4, {{EDIT1, "6378.137"}, {EDIT3, "298.257222101"}, {EDIT5, "10"}, {EDIT6, "0"}}, "11", "5", INVALID},
-      {3, {{EDIT1, "6378.137"}, {EDIT3, "298.257222101"}, {EDIT5, "10"}, {EDIT6, "10"}, {EDIT33, "30"},
-           {EDIT34, "-30"}}, "11", "5", INVALID},
+      {3,
+       {{EDIT1, "6378.137"}, {EDIT3, "298.257222101"}, {EDIT5, "10"}, {EDIT6, "10"}, {EDIT33, "30"}, {EDIT34, "-30"}},
+       "11",
+       "5",
+       INVALID},
       {2, {{EDIT1, "6378.137"}, {EDIT3, "298.257222101"}, {EDIT5, "10"}, {EDIT6, "90"}}, "11", "80", INVALID},
   };
   for (const Case& c : cases) {
@@ -191,8 +270,10 @@ TEST(ValueLayer, WindowShowsTheValueLayersTexts) {
     if (c.refusal != nullptr) {
       EXPECT_EQ(form.messages, std::vector<std::string>{c.refusal});
       for (Field f : FORWARD_RESULTS) EXPECT_EQ(form.text(f), "") << "EDIT" << f;
-      EXPECT_EQ(refusalMessage(convertToGrid(*ellipsoid, grid, Number(c.lon), Number(c.lat)).reason()),
-                std::string(c.refusal));
+      const Reason reason =
+          refusalOf(*ellipsoid, grid, [&](const Grid& g) { return convertToGrid(g, Number(c.lon), Number(c.lat)); });
+      ASSERT_TRUE(reason);
+      EXPECT_EQ(refusalMessage(*reason), std::string(c.refusal));
       form.messages.clear();
       BUTTON4_ON(form);  // X and Y are empty now: two requests for a point, then the refusal
       EXPECT_EQ(form.messages.back(), c.refusal);
@@ -200,7 +281,7 @@ TEST(ValueLayer, WindowShowsTheValueLayersTexts) {
       continue;
     }
     ASSERT_EQ(form.messages, std::vector<std::string>{});
-    const auto forward = convertToGridWithDerivedValues(*ellipsoid, grid, Number(c.lon), Number(c.lat));
+    const auto forward = convertToGridWithDerivedValues(gridOf(*ellipsoid, grid), Number(c.lon), Number(c.lat));
     ASSERT_TRUE(forward.ok());
     const ForwardTexts f = forwardTexts(*forward);
     expectTexts(form, {{EDIT22, f.point.x}, {EDIT23, f.point.y}, {EDIT25, ""}, {EDIT26, ""}});
@@ -212,15 +293,20 @@ TEST(ValueLayer, WindowShowsTheValueLayersTexts) {
     ASSERT_TRUE(cutEllipsoid.ok());
     BUTTON4_ON(form);
     ASSERT_EQ(form.messages, std::vector<std::string>{});
-    const auto inverse = convertToGeographicWithDerivedValues(*cutEllipsoid, grid, Number(form.text(EDIT22)),
+    const auto inverse = convertToGeographicWithDerivedValues(gridOf(*cutEllipsoid, grid), Number(form.text(EDIT22)),
                                                               Number(form.text(EDIT23)));
     ASSERT_TRUE(inverse.ok());
     const InverseTexts b = inverseTexts(*inverse);
-    expectTexts(form, {{EDIT20, b.point.longitude}, {EDIT21, b.point.latitude},
-                       {EDIT14, b.point.longitudeParts.degrees}, {EDIT16, b.point.longitudeParts.minutes},
-                       {EDIT18, b.point.longitudeParts.seconds}, {EDIT15, b.point.latitudeParts.degrees},
-                       {EDIT17, b.point.latitudeParts.minutes}, {EDIT19, b.point.latitudeParts.seconds},
-                       {EDIT25, b.residuals.x}, {EDIT26, b.residuals.y}});
+    expectTexts(form, {{EDIT20, b.point.longitude},
+                       {EDIT21, b.point.latitude},
+                       {EDIT14, b.point.longitudeParts.degrees},
+                       {EDIT16, b.point.longitudeParts.minutes},
+                       {EDIT18, b.point.longitudeParts.seconds},
+                       {EDIT15, b.point.latitudeParts.degrees},
+                       {EDIT17, b.point.latitudeParts.minutes},
+                       {EDIT19, b.point.latitudeParts.seconds},
+                       {EDIT25, b.residuals.x},
+                       {EDIT26, b.residuals.y}});
     expectTexts(form, derivedFields(b.derived));
     EXPECT_LT(inverse->point.iterations, 20);
   }

@@ -22,24 +22,30 @@
 #include <functional>
 #include <string>
 
+#include "geodesy/cassini_soldner.h"
 #include "geodesy/constants.h"
-#include "geodesy/ellipsoid.h"
-#include "geodesy/projections.h"
+#include "geodesy/lambert_one_parallel.h"
+#include "geodesy/lambert_two_parallels.h"
+#include "geodesy/oblique_mercator.h"
+#include "geodesy/oblique_stereographic.h"
+#include "geodesy/transverse_mercator.h"
 
 namespace {
 
 using namespace velqora;
 
-struct Ellipsoid {
+struct NamedEllipsoid {
   const char* name;
   double a;  // km
   double rf;
 };
-constexpr Ellipsoid GRS80{"GRS80", 6378.137, 298.257222101};
-constexpr Ellipsoid BESSEL{"Bessel 1841", 6377.397155, 299.1528128};
-constexpr Ellipsoid CLARKE{"Clarke 1866", 6378.2064, 294.9786982};
+constexpr NamedEllipsoid GRS80{"GRS80", 6378.137, 298.257222101};
+constexpr NamedEllipsoid BESSEL{"Bessel 1841", 6377.397155, 299.1528128};
+constexpr NamedEllipsoid CLARKE{"Clarke 1866", 6378.2064, 294.9786982};
 
-void setEllipsoid(const Ellipsoid& e) { EARTH = {e.a, e.a - e.a / e.rf, e.rf, e.rf / std::sqrt(2 * e.rf - 1)}; }
+velqora::Ellipsoid ellipsoidOf(const NamedEllipsoid& e) {
+  return {e.a, e.a - e.a / e.rf, e.rf, e.rf / std::sqrt(2 * e.rf - 1)};
+}
 
 std::string number(double v) {
   char buffer[32];
@@ -51,7 +57,7 @@ std::string degrees(double radians) { return number(radians * 180 / M_PI); }
 
 struct Pj {
   PJ* p;
-  Pj(const std::string& definition, const Ellipsoid& e) {
+  Pj(const std::string& definition, const NamedEllipsoid& e) {
     const std::string full =
         definition + " +lon_0=0 +x_0=0 +y_0=0 +a=" + number(e.a * 1000) + " +rf=" + number(e.rf) + " +units=m +no_defs";
     p = proj_create(PJ_DEFAULT_CTX, full.c_str());
@@ -70,20 +76,19 @@ struct Pj {
   }
 };
 
-using Ours = std::function<Domain(double dlam, double phi, double& X, double& Y)>;
+using Ours = std::function<Projected(double dlam, double phi)>;
 using Reference = std::function<std::array<double, 2>(double dlam, double phi)>;  // metres
 
 // Largest |difference| in mm, X or Y, between ours (km) and the reference (m).
 double differenceMm(const Ours& ours, const Reference& ref, double dlam, double phi) {
-  double X = 0;
-  double Y = 0;
-  if (ours(dlam, phi, X, Y) != Domain::inside) return NAN;
+  const Projected p = ours(dlam, phi);
+  if (!p) return NAN;
   const std::array<double, 2> r = ref(dlam, phi);
-  return std::max(std::abs(X * 1e6 - r[0] * 1e3), std::abs(Y * 1e6 - r[1] * 1e3));
+  return std::max(std::abs(p->x * 1e6 - r[0] * 1e3), std::abs(p->y * 1e6 - r[1] * 1e3));
 }
 
 // Over 24 azimuths at the geodesic distance distKm from the origin (phi0, 0).
-double aroundOrigin(const Ellipsoid& e, double phi0, double distKm, const Ours& ours, const Reference& ref) {
+double aroundOrigin(const NamedEllipsoid& e, double phi0, double distKm, const Ours& ours, const Reference& ref) {
   geod_geodesic g{};
   geod_init(&g, e.a * 1000, 1 / e.rf);
   double worst = 0;
@@ -134,7 +139,7 @@ std::string cell(double mm) {
 }
 
 // One row of the closed-form projections' table: 10, 100 and 300 km around the origin.
-void row(const char* projection, const char* reference, const char* where, const Ellipsoid& e, double phi0,
+void row(const char* projection, const char* reference, const char* where, const NamedEllipsoid& e, double phi0,
          const Ours& ours, const Reference& ref) {
   std::printf("| %s | %s | %s |", projection, reference, where);
   for (const double km : {10.0, 100.0, 300.0}) std::printf(" %s |", cell(aroundOrigin(e, phi0, km, ours, ref)).c_str());
@@ -172,37 +177,37 @@ int main() {
   std::printf("| Projection (code) | Compared with | Points | 10 km | 100 km | 300 km |\n");
   std::printf("|---|---|---|---|---|---|\n");
   {
-    setEllipsoid(BESSEL);
     const double phi0 = (46 + 57 / 60.0 + 8.66 / 3600) / DEGPRAD;
     const Pj om("+proj=somerc +k_0=1 +lat_0=" + degrees(phi0), BESSEL);
-    const Ours ours = [&](double l, double p, double& X, double& Y) { return OMXYZ(l, p, phi0, X, Y); };
+    const ObliqueMercator projection = *ObliqueMercator::make(ellipsoidOf(BESSEL), phi0);
+    const Ours ours = [&](double l, double p) { return projection.OMXYZ(l, p); };
     const Reference ref = [&](double l, double p) { return om.forward(l, p); };
     row("Oblique Mercator (2)", "PROJ somerc", "Bessel, origin 46°57′08.66″ N", BESSEL, phi0, ours, ref);
   }
   {
-    setEllipsoid(CLARKE);
     const double phi0 = (27 + 50 / 60.0) / DEGPRAD;
     const double phi1 = (28 + 23 / 60.0) / DEGPRAD;
     const double phi2 = (30 + 17 / 60.0) / DEGPRAD;
     const Pj lcc("+proj=lcc +lat_0=" + degrees(phi0) + " +lat_1=" + degrees(phi1) + " +lat_2=" + degrees(phi2), CLARKE);
-    const Ours ours = [&](double l, double p, double& X, double& Y) { return LC2XYZ(l, p, phi0, phi1, phi2, X, Y); };
+    const LambertTwoParallels projection = *LambertTwoParallels::make(ellipsoidOf(CLARKE), phi0, phi1, phi2);
+    const Ours ours = [&](double l, double p) { return projection.LC2XYZ(l, p); };
     const Reference ref = [&](double l, double p) { return lcc.forward(l, p); };
     row("Lambert, two parallels (3)", "PROJ lcc", "Clarke 1866, origin 27°50′ N, parallels 28°23′, 30°17′", CLARKE,
         phi0, ours, ref);
   }
   {
-    setEllipsoid(CLARKE);
     const double phi0 = 18 / DEGPRAD;
     const Pj lcc("+proj=lcc +k_0=1 +lat_0=" + degrees(phi0) + " +lat_1=" + degrees(phi0), CLARKE);
-    const Ours ours = [&](double l, double p, double& X, double& Y) { return LC1XYZ(l, p, phi0, X, Y); };
+    const LambertOneParallel projection = *LambertOneParallel::make(ellipsoidOf(CLARKE), phi0);
+    const Ours ours = [&](double l, double p) { return projection.LC1XYZ(l, p); };
     const Reference ref = [&](double l, double p) { return lcc.forward(l, p); };
     row("Lambert, one parallel (4)", "PROJ lcc", "Clarke 1866, origin 18° N", CLARKE, phi0, ours, ref);
   }
   {
-    setEllipsoid(BESSEL);
     const double phi0 = (52 + 9 / 60.0 + 22.178 / 3600) / DEGPRAD;
     const Pj sterea("+proj=sterea +k=1 +lat_0=" + degrees(phi0), BESSEL);
-    const Ours ours = [&](double l, double p, double& X, double& Y) { return SCXYZ(l, p, phi0, X, Y); };
+    const ObliqueStereographic projection = *ObliqueStereographic::make(ellipsoidOf(BESSEL), phi0);
+    const Ours ours = [&](double l, double p) { return projection.SCXYZ(l, p); };
     const Reference ref = [&](double l, double p) { return sterea.forward(l, p); };
     row("Oblique stereographic (6)", "PROJ sterea", "Bessel, origin 52°09′22.178″ N", BESSEL, phi0, ours, ref);
   }
@@ -213,17 +218,17 @@ int main() {
   for (std::size_t i = 0; i < SERIES_DEGREES.size(); ++i) std::printf("---|");
   std::printf("\n");
   {
-    setEllipsoid(GRS80);
     const Pj tm("+proj=tmerc +k_0=1 +lat_0=0", GRS80);
-    const Ours ours = [](double l, double p, double& X, double& Y) { return TMXYZ(l, p, X, Y); };
+    const TransverseMercator projection(ellipsoidOf(GRS80));
+    const Ours ours = [&](double l, double p) { return projection.TMXYZ(l, p); };
     const Reference ref = [&](double l, double p) { return tm.forward(l, p); };
     seriesRow("Transverse Mercator (1)", "PROJ tmerc (exact)", "GRS80, latitudes 0-80° N and S", ours, ref);
   }
   {
-    setEllipsoid(GRS80);
     geod_geodesic g{};
     geod_init(&g, GRS80.a * 1000, 1 / GRS80.rf);
-    const Ours ours = [](double l, double p, double& X, double& Y) { return CSXYZ(l, p, X, Y); };
+    const CassiniSoldner projection(ellipsoidOf(GRS80));
+    const Ours ours = [&](double l, double p) { return projection.CSXYZ(l, p); };
     const Reference ref = [&](double l, double p) { return exactCassini(g, l, p); };
     seriesRow("Cassini-Soldner (5)", "exact, by PROJ geodesics", "GRS80, latitudes 0-80° N and S", ours, ref);
   }

@@ -1,8 +1,8 @@
-#include "geodesy/ellipsoid.h"
 #include "geodesy/number_text.h"
 #include "window/earthcul.h"
 #include "window/form.h"
 #include "window/handlers.h"
+#include "window/records.h"
 
 namespace velqora {
 

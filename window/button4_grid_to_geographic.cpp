@@ -4,9 +4,7 @@
 #include <string>
 
 #include "geodesy/domain.h"
-#include "geodesy/ellipsoid.h"
 #include "geodesy/ellipsoid_completion.h"
-#include "geodesy/grid_record.h"
 #include "geodesy/inverse_conversion.h"
 #include "geodesy/number_text.h"
 #include "window/conversion_steps.h"
@@ -33,7 +31,9 @@ void BUTTON4_ON(Form& form) {
   const double Y = POINT[9];
   if (!finite(X, Y)) return refuseConversion(form, ConversionRefusal::outsideArea, INVERSE_RESULTS);
 
-  const auto conversion = convertToGeographicWithDerivedValues(ellipsoidOf(EARTH), currentGrid(), X, Y);
+  const auto grid = Grid::make(ellipsoidOf(EARTH), currentGrid());
+  if (!grid) return refuseConversion(form, grid.reason(), INVERSE_RESULTS);
+  const auto conversion = convertToGeographicWithDerivedValues(*grid, X, Y);
   if (!conversion) return refuseConversion(form, conversion.reason(), INVERSE_RESULTS);
   POINT[6] = conversion->point.longitude;
   POINT[7] = conversion->point.latitude;

@@ -2,10 +2,8 @@
 
 #include <string>
 
-#include "geodesy/ellipsoid.h"
 #include "geodesy/ellipsoid_completion.h"
 #include "geodesy/forward_conversion.h"
-#include "geodesy/grid_record.h"
 #include "geodesy/number_text.h"
 #include "window/earthcul.h"
 #include "window/griddget.h"
@@ -59,7 +57,9 @@ void writeAngleTexts(Form& form, const AngleTexts& texts, Field degrees, Field m
 }
 
 void projectToGrid(Form& form, double lambda, double phiDegrees) {
-  const auto conversion = convertToGridWithDerivedValues(ellipsoidOf(EARTH), currentGrid(), lambda, phiDegrees);
+  const auto grid = Grid::make(ellipsoidOf(EARTH), currentGrid());
+  if (!grid) return refuseConversion(form, grid.reason(), FORWARD_RESULTS);
+  const auto conversion = convertToGridWithDerivedValues(*grid, lambda, phiDegrees);
   if (!conversion) return refuseConversion(form, conversion.reason(), FORWARD_RESULTS);
   POINT[8] = conversion->point.x;
   POINT[9] = conversion->point.y;

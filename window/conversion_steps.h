@@ -1,19 +1,14 @@
 #pragma once
 
-#include <array>
 #include <initializer_list>
 
 #include "geodesy/conversion_refusal.h"
 #include "geodesy/derived_values.h"
 #include "geodesy/display.h"
 #include "window/form.h"
+#include "window/records.h"
 
 namespace velqora {
-
-// The point record shared by the three conversion commands: 0-2 longitude degrees,
-// arc-minutes, arc-seconds; 3-5 the same for the latitude; 6 longitude and
-// 7 latitude in decimal degrees; 8 grid X and 9 grid Y in km.
-inline std::array<double, 10> POINT{};
 
 // The start of every conversion: the ellipsoid fields into EARTH (completed by
 // EARTHCUL when one is empty, refused when they describe no usable ellipsoid),

@@ -1,8 +1,8 @@
 #include "window/earthcul.h"
 
-#include "geodesy/ellipsoid.h"
 #include "geodesy/ellipsoid_completion.h"
 #include "window/form.h"
+#include "window/records.h"
 
 namespace velqora {
 

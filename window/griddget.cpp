@@ -1,7 +1,7 @@
 #include "window/griddget.h"
 
-#include "geodesy/grid_record.h"
 #include "window/form.h"
+#include "window/records.h"
 
 namespace velqora {
 
