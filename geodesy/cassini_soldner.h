@@ -9,9 +9,18 @@ namespace velqora {
 // Cassini-Soldner (projection code 5) by the series in A = L cos(phi) (Snyder, Map
 // Projections - A Working Manual, USGS PP 1395, eqs. 13-7 and 13-8). Its northing is
 // measured from the equator; the dispatcher takes off the origin's meridian arc.
+//
+// The series diverges away from the central meridian: against the exact projection
+// (by geodesics) its error on Earth's ellipsoids stays below 1 m up to 8.40 degrees
+// of longitude at 18 degrees of latitude and further at every other latitude
+// (tools/accuracy_table). A point farther from the central meridian is refused.
 class CassiniSoldner {
  public:
-  explicit CassiniSoldner(const Ellipsoid& ellipsoid);
+  static constexpr double SERIES_LIMIT_DEGREES = 8;
+
+  // limitDegrees: the longitude difference beyond which a point is refused; a tool
+  // that measures the series' error passes a wider one.
+  explicit CassiniSoldner(const Ellipsoid& ellipsoid, double limitDegrees = SERIES_LIMIT_DEGREES);
 
   // Raw X and Y of the point dlam (longitude difference from the central meridian)
   // and phi, radians.
@@ -19,7 +28,8 @@ class CassiniSoldner {
 
  private:
   double a_;
-  double E3_;  // 1/e
+  double E3_;     // 1/e
+  double limit_;  // radians
   MeridianArc arc_;
 };
 

@@ -4,6 +4,8 @@
 
 #include "geodesy/grid.h"
 
+#include <cmath>
+
 #include "geodesy/domain.h"
 #include "geodesy/ellipsoid_completion.h"
 
@@ -73,6 +75,7 @@ Outcome<Grid, ConversionRefusal> Grid::make(const Ellipsoid& ellipsoid, const Gr
 }
 
 Outcome<GridPoint, ConversionRefusal> Grid::PRJSL(double dlam, double phi) const {
+  if (!(std::fabs(dlam) <= LONGITUDE_DIFFERENCE_LIMIT)) return ConversionRefusal::outsideArea;
   const Projected raw = std::visit(Overloaded{
                                        [&](const TransverseMercator& p) { return p.TMXYZ(dlam, phi); },
                                        [&](const ObliqueMercator& p) { return p.OMXYZ(dlam, phi); },

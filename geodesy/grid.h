@@ -40,6 +40,11 @@ struct GridPoint {
 
 class Grid {
  public:
+  // Beyond this longitude difference (radians, about 234,700 degrees) the rounding of
+  // the angle about the cone's apex or on the Gauss sphere alone, 2^-53 of it times a
+  // radius of up to 2e4 km, would reach the 0.1 mm of the shown digits.
+  static constexpr double LONGITUDE_DIFFERENCE_LIMIT = 4096;
+
   // Refused as unusableEllipsoid when the ellipsoid is not usableForConversion
   // (ellipsoid_completion.h), noProjection for a code that selects none, and
   // invalidGrid when the definition's own values define no projection for any point
@@ -51,7 +56,8 @@ class Grid {
   // The dispatcher: the projection the grid's code selects, its raw coordinates times
   // the scale factor plus the shifts, the origin's meridian arc taken off the northing
   // of the two projections that measure it from the equator. Refused as outsideArea
-  // for a point the projection cannot convert.
+  // for a point the projection cannot convert, or whose longitude difference is beyond
+  // LONGITUDE_DIFFERENCE_LIMIT.
   [[nodiscard]] Outcome<GridPoint, ConversionRefusal> PRJSL(double dlam, double phi) const;
   [[nodiscard]] Outcome<GridPoint, ConversionRefusal> PRJSL(const ProjectionRequest& r) const {
     return PRJSL(r.dlam, r.phi);

@@ -32,7 +32,16 @@ struct LambertCone {
   double rho0 = 0;  // radius of the origin parallel, km
   double aF = 0;    // a F, the factor of t^n in every radius
 
-  [[nodiscard]] bool finite() const { return std::isfinite(n) && std::isfinite(F) && std::isfinite(rho0); }
+  // Every radius is a F t^n, and Y the difference of two of them: near a cylinder
+  // (n -> 0: an origin near the equator, parallels nearly opposite) they grow as a/n
+  // and their rounding, about 1e-16 a F, outgrows the 0.1 mm of the shown digits
+  // (it reaches 0.1 mm at a F = 1e9 km). A cone whose a F exceeds this limit is no
+  // grid the arithmetic can hold.
+  static constexpr double RADIUS_FACTOR_LIMIT = 2e8;  // km
+
+  [[nodiscard]] bool usable() const {
+    return std::isfinite(n) && std::isfinite(F) && std::isfinite(rho0) && std::fabs(aF) <= RADIUS_FACTOR_LIMIT;
+  }
 
   // The point on the cone: its radius rho = a F t(phi)^n and the angle n dlam about
   // the apex, with Y measured from the origin parallel.

@@ -13,7 +13,7 @@ Outcome<LambertOneParallel, ConversionRefusal> LambertOneParallel::make(const El
   c.F = (lambertM(phi0, E3) / c.n) / velqora::pow(t0, c.n);
   c.rho0 = a * c.F * velqora::pow(t0, c.n);
   c.aF = a * c.F;
-  if (!c.finite()) return ConversionRefusal::invalidGrid;
+  if (!c.usable()) return ConversionRefusal::invalidGrid;
   return LambertOneParallel(c);
 }
 

@@ -11,8 +11,9 @@ namespace velqora {
 // code 4); Snyder, USGS PP 1395, eqs. 15-1 to 15-10. X and Y are 0 at the origin.
 class LambertOneParallel {
  public:
-  // The cone of an ellipsoid and origin latitude phi0 (radians). An origin on the
-  // equator makes it a cylinder (n = 0), one at a pole no cone: refused as invalidGrid.
+  // The cone of an ellipsoid and origin latitude phi0 (radians). An origin on or near
+  // the equator makes it (nearly) a cylinder (n -> 0), one at a pole no cone: refused
+  // as invalidGrid (LambertCone::usable).
   [[nodiscard]] static Outcome<LambertOneParallel, ConversionRefusal> make(const Ellipsoid& ellipsoid, double phi0);
 
   // Raw X and Y of the point dlam (longitude difference from the origin) and phi.

@@ -68,7 +68,7 @@ Outcome<LambertTwoParallels, ConversionRefusal> LambertTwoParallels::make(const 
   c.F = (lambertM(phi1, E3) / c.n) / velqora::pow(lambertT(phi1, E3), c.n);
   c.rho0 = a * c.F * velqora::pow(lambertT(phi0, E3), c.n);
   c.aF = a * c.F;
-  if (!c.finite()) return ConversionRefusal::invalidGrid;
+  if (!c.usable()) return ConversionRefusal::invalidGrid;
   return LambertTwoParallels(c);
 }
 

@@ -14,8 +14,8 @@ class LambertTwoParallels {
  public:
   // The cone of an ellipsoid, origin latitude phi0 and standard parallels phi1, phi2
   // (radians). Refused as invalidGrid when a latitude lies at or beyond a pole, the
-  // parallels are opposite (a cylinder, n = 0) or the constants are no numbers. Equal
-  // parallels give the tangent cone.
+  // parallels are opposite or nearly so (a cylinder, n -> 0; LambertCone::usable) or
+  // the constants are no numbers. Equal parallels give the tangent cone.
   [[nodiscard]] static Outcome<LambertTwoParallels, ConversionRefusal> make(const Ellipsoid& ellipsoid, double phi0,
                                                                             double phi1, double phi2);
 

@@ -10,9 +10,18 @@ namespace velqora {
 // the longitude difference, to L^5 in X and L^6 in Y (e.g. Snyder, Map Projections -
 // A Working Manual, USGS PP 1395, eqs. 8-9 and 8-10, with k0 = 1). Its northing is
 // measured from the equator; the dispatcher takes off the origin's meridian arc.
+//
+// The series diverges away from the central meridian: against the exact projection
+// (PROJ's tmerc, Poder/Engsager) its error on Earth's ellipsoids stays below 1 m up
+// to 11.37 degrees of longitude at the equator and further at every other latitude
+// (tools/accuracy_table). A point farther from the central meridian is refused.
 class TransverseMercator {
  public:
-  explicit TransverseMercator(const Ellipsoid& ellipsoid);
+  static constexpr double SERIES_LIMIT_DEGREES = 11;
+
+  // limitDegrees: the longitude difference beyond which a point is refused; a tool
+  // that measures the series' error passes a wider one.
+  explicit TransverseMercator(const Ellipsoid& ellipsoid, double limitDegrees = SERIES_LIMIT_DEGREES);
 
   // Raw X and Y of the point dlam (longitude difference from the central meridian)
   // and phi, radians.
@@ -20,7 +29,8 @@ class TransverseMercator {
 
  private:
   double a_;
-  double E3_;  // 1/e
+  double E3_;     // 1/e
+  double limit_;  // radians
   MeridianArc arc_;
 };
 

@@ -102,6 +102,23 @@ TEST(Grid, ScalesAndShiftsTheRawCoordinates) {
   EXPECT_EQ(plain->y, withParallels->y);
 }
 
+// The conics answer up to the longitude-difference limit; the two series projections
+// up to their series' limit and not a bit beyond.
+TEST(Grid, LongitudeDifferencesUpToTheLimits) {
+  const Ellipsoid grs80 = ellipsoidOf(ELLIPSOIDS[0]);
+  for (const int code : {LAMBERT_TWO_PARALLELS, LAMBERT_ONE_PARALLEL}) {
+    const Grid grid = gridOf(grs80, definitionOf(code, 36, 1, 0, 0, 35, 37));
+    EXPECT_TRUE(grid.PRJSL(Grid::LONGITUDE_DIFFERENCE_LIMIT, rad(40))) << code;
+    EXPECT_TRUE(grid.PRJSL(-Grid::LONGITUDE_DIFFERENCE_LIMIT, rad(40))) << code;
+  }
+  const Grid tm = gridOf(grs80, definitionOf(TRANSVERSE_MERCATOR, 0));
+  const Grid cs = gridOf(grs80, definitionOf(CASSINI_SOLDNER, 0));
+  EXPECT_TRUE(tm.PRJSL(rad(TransverseMercator::SERIES_LIMIT_DEGREES), rad(40)));
+  EXPECT_FALSE(tm.PRJSL(std::nextafter(rad(TransverseMercator::SERIES_LIMIT_DEGREES), 1.0), rad(40)));
+  EXPECT_TRUE(cs.PRJSL(-rad(CassiniSoldner::SERIES_LIMIT_DEGREES), rad(40)));
+  EXPECT_FALSE(cs.PRJSL(std::nextafter(-rad(CassiniSoldner::SERIES_LIMIT_DEGREES), -1.0), rad(40)));
+}
+
 TEST(Grid, RefusesWhenMadeOrForAPoint) {
   const double nan = std::nan("");
   const double inf = std::numeric_limits<double>::infinity();
@@ -141,6 +158,11 @@ TEST(Grid, RefusesWhenMadeOrForAPoint) {
         {"origin beyond a pole", grs80, definitionOf(code, 114.6, 1, 0, 0, 35, 37), 0, 0, INVALID, true});
     refusals.push_back({"result beyond the double range", grs80, definitionOf(code, 36, 1e308, 1e300, 1e300, 35, 37),
                         rad(1), rad(40), OUTSIDE, false});
+    // A longitude difference whose rounding alone would move the point by more than
+    // the shown digits.
+    refusals.push_back({"longitude difference 1e21", grs80, d, 1e21, rad(40), OUTSIDE, false});
+    refusals.push_back({"longitude difference just beyond the limit", grs80, d,
+                        std::nextafter(Grid::LONGITUDE_DIFFERENCE_LIMIT, inf), rad(40), OUTSIDE, false});
   }
   for (const Refusal& r : refusals) {
     SCOPED_TRACE(::testing::Message() << r.what << ", code " << r.definition.projection);

@@ -1,3 +1,4 @@
+#include <geodesic.h>
 #include <gtest/gtest.h>
 #include <proj.h>
 
@@ -145,6 +146,43 @@ TEST(SeriesProjections, AgreeWithProj) {
   EXPECT_LT(worstDifferenceMm(TM, tmerc, 2), 0.05);
   EXPECT_LT(worstDifferenceMm(TM, tmerc, 3), 0.5);
   EXPECT_LT(worstDifferenceMm(CS, cass, 6), 0.05);
+}
+
+// Exact Cassini-Soldner by geodesics, metres: the geodesic between (phi, -dlam) and
+// (phi, +dlam) crosses the central meridian at right angles at its midpoint; X is
+// half its length, Y the meridian arc to the midpoint.
+Point exactCassini(const geod_geodesic& g, double dlam, double phi) {
+  const double lat = phi * 180 / M_PI;
+  const double lon = std::abs(dlam) * 180 / M_PI;
+  double s12 = 0, azi1 = 0, footLat = 0, footLon = 0, arc = 0;
+  geod_inverse(&g, lat, -lon, lat, lon, &s12, &azi1, nullptr);
+  geod_direct(&g, lat, -lon, azi1, s12 / 2, &footLat, &footLon, nullptr);
+  geod_inverse(&g, 0, 0, footLat, 0, &arc, nullptr, nullptr);
+  return {std::copysign(s12 / 2, dlam), std::copysign(arc, footLat)};
+}
+
+// Up to their limits from the central meridian the series stay within 1 m of the
+// exact projections at every latitude; beyond, they are refused.
+TEST(SeriesProjections, WithinOneMetreUpToTheirLimits) {
+  const ProjOracle tmerc("+proj=tmerc +lat_0=0 +lon_0=0 +k_0=1 +x_0=0 +y_0=0 +a=6378137 +rf=298.257222101 +units=m");
+  geod_geodesic g{};
+  geod_init(&g, 6378137, 1 / GRS80_RF);
+  for (const auto& [code, limit] :
+       {std::pair{TM, TransverseMercator::SERIES_LIMIT_DEGREES}, std::pair{CS, CassiniSoldner::SERIES_LIMIT_DEGREES}}) {
+    double worst = 0;
+    for (double lat = -89.5; lat <= 89.5; lat += 0.5)
+      for (double dl = limit / 40; dl <= limit; dl += limit / 40) {
+        const Point ours = project(code, dl, lat);
+        const Point exact = code == TM ? tmerc.forward(rad(dl), rad(lat)) : exactCassini(g, rad(dl), rad(lat));
+        worst = std::max(worst, std::hypot(ours.x * 1000 - (code == TM ? exact.x * 1000 : exact.x),
+                                           ours.y * 1000 - (code == TM ? exact.y * 1000 : exact.y)));
+      }
+    EXPECT_LT(worst, 1) << code;
+    EXPECT_FALSE(series(code, rad(limit + 0.01), rad(40))) << code;
+  }
+  // PROJ's own test case for tmerc, 44.69 degrees from the central meridian, where the
+  // series printed X = 4176.7629848 km for the projection's 4168.136489 km.
+  EXPECT_FALSE(series(TM, rad(44.69), rad(35.37)));
 }
 
 TEST(SeriesProjections, OutsideTheirDomainGiveNoNumbers) {

@@ -5,7 +5,11 @@
 // largest difference over latitudes 0 to 80 degrees on both sides at 1, 2, 3, 5,
 // 10 and 20 degrees of longitude from the central meridian, so that the growth of
 // the series' error beyond the usual zone width shows. The program's raw
-// coordinates are compared, without scale factor and shifts.
+// coordinates are compared, without scale factor and shifts. A third table derives
+// the series' limits: per latitude, the longitude difference out to which the series
+// stays within 1 m of the exact projection, and the smallest of these over all
+// latitudes, which the program's limits (TransverseMercator::SERIES_LIMIT_DEGREES,
+// CassiniSoldner::SERIES_LIMIT_DEGREES) stay below.
 //
 // References: PROJ's tmerc (Poder/Engsager, exact to a few nm), somerc, lcc and
 // sterea; for Cassini-Soldner the exact construction by geodesics (PROJ's geodesic
@@ -20,7 +24,9 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "geodesy/cassini_soldner.h"
 #include "geodesy/constants.h"
@@ -164,6 +170,16 @@ std::string lengthCell(double mm) {
   return buffer;
 }
 
+// The longitude difference (degrees, by 0.01°) out to which the series stays within
+// 1 m of the reference at this latitude.
+double withinOneMetre(const Ours& ours, const Reference& ref, double lat) {
+  for (int k = 1; k <= 18000; ++k) {
+    const double diff = differenceMm(ours, ref, k / 100.0 / DEGPRAD, lat / DEGPRAD);
+    if (!(diff <= 1000)) return (k - 1) / 100.0;
+  }
+  return 180;
+}
+
 void seriesRow(const char* projection, const char* reference, const char* where, const Ours& ours,
                const Reference& ref) {
   std::printf("| %s | %s | %s |", projection, reference, where);
@@ -219,7 +235,7 @@ int main() {
   std::printf("\n");
   {
     const Pj tm("+proj=tmerc +k_0=1 +lat_0=0", GRS80);
-    const TransverseMercator projection(ellipsoidOf(GRS80));
+    const TransverseMercator projection(ellipsoidOf(GRS80), 180);
     const Ours ours = [&](double l, double p) { return projection.TMXYZ(l, p); };
     const Reference ref = [&](double l, double p) { return tm.forward(l, p); };
     seriesRow("Transverse Mercator (1)", "PROJ tmerc (exact)", "GRS80, latitudes 0-80° N and S", ours, ref);
@@ -227,10 +243,59 @@ int main() {
   {
     geod_geodesic g{};
     geod_init(&g, GRS80.a * 1000, 1 / GRS80.rf);
-    const CassiniSoldner projection(ellipsoidOf(GRS80));
+    const CassiniSoldner projection(ellipsoidOf(GRS80), 180);
     const Ours ours = [&](double l, double p) { return projection.CSXYZ(l, p); };
     const Reference ref = [&](double l, double p) { return exactCassini(g, l, p); };
     seriesRow("Cassini-Soldner (5)", "exact, by PROJ geodesics", "GRS80, latitudes 0-80° N and S", ours, ref);
   }
+
+  // The series' limits, on the ellipsoids of the lists' range of flattening.
+  std::printf("\n| Latitude |");
+  for (const NamedEllipsoid* e : {&GRS80, &CLARKE}) std::printf(" TM, %s | CS, %s |", e->name, e->name);
+  std::printf("\n|---|---|---|---|---|\n");
+  struct Series {
+    Ours tm;
+    Reference tmRef;
+    Ours cs;
+    Reference csRef;
+  };
+  std::vector<std::unique_ptr<Pj>> pjs;
+  std::vector<geod_geodesic> geodesics(2);
+  std::vector<Series> series;
+  std::vector<TransverseMercator> tms;
+  std::vector<CassiniSoldner> css;
+  for (const NamedEllipsoid* e : {&GRS80, &CLARKE}) {
+    pjs.push_back(std::make_unique<Pj>("+proj=tmerc +k_0=1 +lat_0=0", *e));
+    geod_init(&geodesics[series.size()], e->a * 1000, 1 / e->rf);
+    tms.emplace_back(ellipsoidOf(*e), 180);
+    css.emplace_back(ellipsoidOf(*e), 180);
+    series.push_back({});
+  }
+  for (std::size_t i = 0; i < series.size(); ++i) {
+    series[i] = {[&, i](double l, double p) { return tms[i].TMXYZ(l, p); },
+                 [&, i](double l, double p) { return pjs[i]->forward(l, p); },
+                 [&, i](double l, double p) { return css[i].CSXYZ(l, p); },
+                 [&, i](double l, double p) { return exactCassini(geodesics[i], l, p); }};
+  }
+  std::array<double, 4> smallest{180, 180, 180, 180};
+  for (int quarter = 0; quarter < 4 * 90; ++quarter) {
+    const double lat = quarter / 4.0;
+    std::array<double, 4> limit{};
+    for (std::size_t i = 0; i < series.size(); ++i) {
+      limit[2 * i] = withinOneMetre(series[i].tm, series[i].tmRef, lat);
+      limit[2 * i + 1] = withinOneMetre(series[i].cs, series[i].csRef, lat);
+    }
+    for (std::size_t k = 0; k < limit.size(); ++k) smallest[k] = std::min(smallest[k], limit[k]);
+    if (quarter % 40 == 0 || quarter == 4 * 85 || quarter == 4 * 89 + 3) {
+      std::printf("| %g° |", lat);
+      for (const double l : limit) std::printf(" %.2f° |", l);
+      std::printf("\n");
+    }
+  }
+  std::printf("| smallest, 0-89.75° by 0.25° |");
+  for (const double l : smallest) std::printf(" %.2f° |", l);
+  std::printf("\n| the program's limit | %g° | %g° | %g° | %g° |\n", TransverseMercator::SERIES_LIMIT_DEGREES,
+              CassiniSoldner::SERIES_LIMIT_DEGREES, TransverseMercator::SERIES_LIMIT_DEGREES,
+              CassiniSoldner::SERIES_LIMIT_DEGREES);
   return 0;
 }

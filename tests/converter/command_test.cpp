@@ -13,8 +13,9 @@
 namespace velqora::convert::testing {
 namespace {
 
-const std::vector<std::string> UTM33 = {"--ellipsoid", "WGS 84", "--grid-system", "UTM north zones 31-60 (WGS 84)",
-                                        "--grid-group", "WGS 84 / UTM zone 33N"};
+const std::vector<std::string> UTM33 = {"--ellipsoid",   "WGS 84",
+                                        "--grid-system", "UTM north zones 31-60 (WGS 84)",
+                                        "--grid-group",  "WGS 84 / UTM zone 33N"};
 
 std::vector<std::string> utm33(std::vector<std::string> more = {}) {
   more.insert(more.begin(), UTM33.begin(), UTM33.end());
@@ -38,8 +39,9 @@ TEST(Command, StatusOutputAndReports) {
       {utm33({"--sexagesimal"}), "15;0;0;0;0;0\r\n14;30;;-0;30;\r\n", 0,
        "15;0;0;0;0;0;+500;+0\r\n14;30;;-0;30;;+444.36391201;-55.267155622\r\n", ""},
       // The sign of the degrees text is the whole angle's: -0 30 is half a degree south.
-      // A grid point that no geographic point reaches is no error: the residuals tell.
-      {utm33({"--inverse"}), "500,0\n12000,0\n", 0, "500,0,+15,+0,+0,+0\n12000,0,+118.30651582,+0,+11423000,+0\n", ""},
+      // A grid point whose longitude lies beyond the series' limit from the central meridian.
+      {utm33({"--inverse"}), "500,0\n12000,0\n", 1, "500,0,+15,+0,+0,+0\n12000,0,ERROR: " + outside + "\n",
+       "<stdin>:2: " + outside + "\n"},
       {utm33({"--columns", "3,2"}), "a,0,15\n", 0, "a,0,15,+500,+0\n", ""},
       // A grid that no point can use refuses every point.
       {utm33({"--projection", "LCC1", "--origin-latitude", "0"}), "15 45\n", 1,
@@ -75,11 +77,12 @@ TEST(Command, StatusOutputAndReports) {
 
 TEST(Command, TypedGridAndPickedGridGroupConvertAlike) {
   const std::string points = "8.5 46.5\n6.25 45.75\n";
-  const ProgramRun picked = runConvert({"--ellipsoid", "Bessel 1841", "--grid-system", "7", "--grid-group", "0", "--derived"}, points);
-  const ProgramRun typed = runConvert({"--ellipsoid-values", "6377.397155,,299.1528128,", "--projection", "OM", "--origin-longitude",
-                                       "7,26,22.5", "--origin-latitude", "46,57,8.66", "--x-shift", "600", "--y-shift", "200",
-                                       "--scale-factor", "1", "--derived"},
-                                      points);
+  const ProgramRun picked =
+      runConvert({"--ellipsoid", "Bessel 1841", "--grid-system", "7", "--grid-group", "0", "--derived"}, points);
+  const ProgramRun typed = runConvert(
+      {"--ellipsoid-values", "6377.397155,,299.1528128,", "--projection", "OM", "--origin-longitude", "7,26,22.5",
+       "--origin-latitude", "46,57,8.66", "--x-shift", "600", "--y-shift", "200", "--scale-factor", "1", "--derived"},
+      points);
   EXPECT_EQ(picked.status, 0) << picked.err;
   EXPECT_EQ(typed.out, picked.out);
   EXPECT_NE(picked.out.find("8.5 46.5 +"), std::string::npos) << picked.out;
@@ -92,7 +95,8 @@ TEST(Command, ListsWithPositions) {
                            "   7  Swiss LV03 (Bessel 1841)\n"})
     EXPECT_NE(all.out.find(line), std::string::npos) << line << " in\n" << all.out;
   const ProgramRun groups = runConvert({"--list", "--grid-system", "Swiss LV03 (Bessel 1841)"}, "");
-  EXPECT_NE(groups.out.find("(--grid-group NAME|N): projection key\n   0  CH1903 / LV03  (OM)\n"), std::string::npos) << groups.out;
+  EXPECT_NE(groups.out.find("(--grid-group NAME|N): projection key\n   0  CH1903 / LV03  (OM)\n"), std::string::npos)
+      << groups.out;
 }
 
 // A list that cannot be read is reported with its file and line, and nothing is written.
@@ -102,9 +106,11 @@ TEST(Command, BrokenListStopsBeforeAnythingIsWritten) {
     std::filesystem::copy_file(entry.path(), data.path() + "/" + entry.path().filename().string());
   data.write("gridlist.txt", "# one\r\nNo grid system\r\nnone\r\n");
   const std::string output = data.path() + "/out.txt";
-  const ProgramRun run = runProgram({convertProgram(), "--data", data.path(), "--ellipsoid", "2", "-o", output}, "15 0\n");
+  const ProgramRun run =
+      runProgram({convertProgram(), "--data", data.path(), "--ellipsoid", "2", "-o", output}, "15 0\n");
   EXPECT_EQ(run.status, 2);
-  EXPECT_EQ(run.err, "velqora-convert: " + data.path() + "/gridlist.txt, line 4: the file ends before its end line \"#-\"\n");
+  EXPECT_EQ(run.err,
+            "velqora-convert: " + data.path() + "/gridlist.txt, line 4: the file ends before its end line \"#-\"\n");
   EXPECT_FALSE(std::filesystem::exists(output));
 
   // Relative names: the inputs and -o from the folder the program starts in, the lists
