@@ -101,6 +101,7 @@ Ellipsoid chosenEllipsoid(const Lists& lists, const Choices& choices) {
   std::array<double, 4> values{};
   bool missing = false;
   for (std::size_t i = 0; i < texts.size(); ++i) {
+    if (!isNumberText(texts[i])) throw UsageError("the ellipsoid: " + notANumberMessage(texts[i]));
     values[i] = Number(texts[i]);
     missing = missing || texts[i].empty();
   }
@@ -176,8 +177,8 @@ GridDefinition chosenGrid(const Lists& lists, const Choices& choices) {
   const auto grid = gridFromTexts(texts, code);
   if (!grid) {
     const std::string hint =
-        choices.gridGroup ? "" : std::string(" (") + optionOf(grid.reason()) + ", or --grid-group)";
-    throw UsageError(std::string("the grid: ") + refusalMessage(grid.reason()) + hint);
+        choices.gridGroup ? "" : std::string(" (") + optionOf(grid.reason().problem) + ", or --grid-group)";
+    throw UsageError("the grid: " + refusalMessage(grid.reason()) + hint);
   }
   if (!selectsProjection(code))
     throw UsageError(std::string("the grid: ") + refusalMessage(ConversionRefusal::noProjection) + " (--projection)");

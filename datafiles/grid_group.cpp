@@ -17,16 +17,19 @@ namespace {
 // A standard parallel's degrees text that carries no number: empty, or signs only.
 bool hasNoParallelDegrees(const std::string& text) { return text.empty() || text == "-" || text == "--"; }
 
-// Reads the parts of one angle into record[first..first+2]: the degrees as they read,
-// the arc-minutes and arc-seconds with the sign of the degrees text's first character,
-// so that "-0" with arc-minutes lies west or south.
-void readAngle(GridReading& r, std::size_t first, const std::string& degrees, const std::string& minutes,
-               const std::string& seconds) {
+// Reads the arc-minutes and arc-seconds of one angle into record[first+1..first+2]
+// with the sign of the degrees text's first character, so that "-0" with arc-minutes
+// lies west or south. The text that is not a number, if one is.
+std::optional<std::string> readMinutesAndSeconds(GridReading& r, std::size_t first, const std::string& degrees,
+                                                 const std::string& minutes, const std::string& seconds) {
+  for (const std::string* text : {&minutes, &seconds})
+    if (!isNumberText(*text)) return *text;
   const double s = Sign(degrees);
   r.record[first] = Number(degrees);
   r.record[first + 1] = s * Number(minutes);
   r.record[first + 2] = s * Number(seconds);
   r.read = static_cast<int>(first) + 3;
+  return std::nullopt;
 }
 
 // A typed number beyond the double range reads as infinite; no projection can use it.
@@ -34,8 +37,8 @@ bool partsFinite(const GridReading& r, std::size_t first) {
   return std::isfinite(r.record[first]) && std::isfinite(r.record[first + 1]) && std::isfinite(r.record[first + 2]);
 }
 
-GridReading refused(GridReading r, GridTextProblem problem) {
-  r.problem = problem;
+GridReading refused(GridReading r, GridTextProblem problem, std::string notANumber = {}) {
+  r.problem = GridTextRefusal{problem, std::move(notANumber)};
   return r;
 }
 
@@ -56,29 +59,41 @@ const char* refusalMessage(GridTextProblem problem) {
   return "Please set a correct data.";
 }
 
+std::string refusalMessage(const GridTextRefusal& refusal) {
+  if (!refusal.notANumber.empty()) return notANumberMessage(refusal.notANumber);
+  return refusalMessage(refusal.problem);
+}
+
 GridReading readGridTexts(const GridFieldTexts& t, int code) {
   GridReading r;
 
   // Origin longitude. The range test is written as "not inside" so that a value that
   // is no number at all is refused too. The degrees are stored before the test.
+  if (!isDegreesText(t.longitudeDegrees)) return refused(r, GridTextProblem::originLongitude, t.longitudeDegrees);
   r.record[0] = Number(t.longitudeDegrees);
   r.read = 1;
   if (t.longitudeDegrees.empty() || !(r.record[0] >= -180.0 && r.record[0] <= 180.0))
     return refused(r, GridTextProblem::originLongitude);
-  readAngle(r, 0, t.longitudeDegrees, t.longitudeMinutes, t.longitudeSeconds);
+  if (auto bad = readMinutesAndSeconds(r, 0, t.longitudeDegrees, t.longitudeMinutes, t.longitudeSeconds))
+    return refused(r, GridTextProblem::originLongitude, *bad);
   if (!partsFinite(r, 0)) return refused(r, GridTextProblem::originLongitude);
 
   // Origin latitude.
+  if (!isDegreesText(t.latitudeDegrees)) return refused(r, GridTextProblem::originLatitude, t.latitudeDegrees);
   r.record[3] = Number(t.latitudeDegrees);
   r.read = 4;
   if (t.latitudeDegrees.empty() || !(r.record[3] >= -90.0 && r.record[3] <= 90.0))
     return refused(r, GridTextProblem::originLatitude);
-  readAngle(r, 3, t.latitudeDegrees, t.latitudeMinutes, t.latitudeSeconds);
+  if (auto bad = readMinutesAndSeconds(r, 3, t.latitudeDegrees, t.latitudeMinutes, t.latitudeSeconds))
+    return refused(r, GridTextProblem::originLatitude, *bad);
   if (!partsFinite(r, 3)) return refused(r, GridTextProblem::originLatitude);
 
   // Shifts and scale factor: an empty text is refused, a blank one reads as 0.
   if (t.xShift.empty() || t.yShift.empty() || t.scaleFactor.empty())
     return refused(r, GridTextProblem::emptyShiftOrScale);
+  for (const std::string* text : {&t.xShift, &t.yShift})
+    if (!isNumberText(*text)) return refused(r, GridTextProblem::shiftNotANumber, *text);
+  if (!isNumberText(t.scaleFactor)) return refused(r, GridTextProblem::scaleFactor, t.scaleFactor);
   r.record[6] = Number(t.xShift);
   r.record[7] = Number(t.yShift);
   r.record[8] = Number(t.scaleFactor);
@@ -91,16 +106,23 @@ GridReading readGridTexts(const GridFieldTexts& t, int code) {
   // Only the two-parallel Lambert projection reads its standard parallels.
   if (code == LAMBERT_TWO_PARALLELS) {
     if (hasNoParallelDegrees(t.firstParallelDegrees)) return refused(r, GridTextProblem::firstParallel);
-    readAngle(r, 9, t.firstParallelDegrees, t.firstParallelMinutes, t.firstParallelSeconds);
+    if (!isNumberText(t.firstParallelDegrees))
+      return refused(r, GridTextProblem::firstParallel, t.firstParallelDegrees);
+    if (auto bad = readMinutesAndSeconds(r, 9, t.firstParallelDegrees, t.firstParallelMinutes, t.firstParallelSeconds))
+      return refused(r, GridTextProblem::firstParallel, *bad);
     if (!partsFinite(r, 9)) return refused(r, GridTextProblem::firstParallel);
     if (hasNoParallelDegrees(t.secondParallelDegrees)) return refused(r, GridTextProblem::secondParallel);
-    readAngle(r, 12, t.secondParallelDegrees, t.secondParallelMinutes, t.secondParallelSeconds);
+    if (!isNumberText(t.secondParallelDegrees))
+      return refused(r, GridTextProblem::secondParallel, t.secondParallelDegrees);
+    if (auto bad =
+            readMinutesAndSeconds(r, 12, t.secondParallelDegrees, t.secondParallelMinutes, t.secondParallelSeconds))
+      return refused(r, GridTextProblem::secondParallel, *bad);
     if (!partsFinite(r, 12)) return refused(r, GridTextProblem::secondParallel);
   }
   return r;
 }
 
-Outcome<GridDefinition, GridTextProblem> gridFromTexts(const GridFieldTexts& texts, int code) {
+Outcome<GridDefinition, GridTextRefusal> gridFromTexts(const GridFieldTexts& texts, int code) {
   const GridReading r = readGridTexts(texts, code);
   if (r.problem) return *r.problem;
   return gridOfRecord(r.record, code);

@@ -39,6 +39,7 @@ struct GridFieldTexts {
 // The first text that fails, in the order of the checks.
 enum class GridTextProblem {
   originLongitude,    // degrees empty or outside -180..180, or a part that is no number
+                      // (beyond the double range, or not a number at all)
   originLatitude,     // degrees empty or outside -90..90, or a part that is no number
   emptyShiftOrScale,  // the X shift, Y shift or scale factor text is empty
   shiftNotANumber,    // a shift beyond the double range
@@ -51,6 +52,17 @@ enum class GridTextProblem {
 // texts, "Please set a correct data." for the scale factor and the parallels.
 [[nodiscard]] const char* refusalMessage(GridTextProblem problem);
 
+// A refused text: the check it failed, and the text itself when it is not a number
+// (isNumberText, geodesy/number_text.h).
+struct GridTextRefusal {
+  GridTextProblem problem;
+  std::string notANumber;  // empty for the other checks
+};
+
+// "The text "0,9996" is not a number." for a text that is not one, else the check's
+// message.
+[[nodiscard]] std::string refusalMessage(const GridTextRefusal& refusal);
+
 // GRIDDGET's steps on texts, and how far they got: record[0, read) holds the values
 // read in GRID's layout, codeRead tells that the projection code was taken (the step
 // before the parallels). GRIDDGET copies exactly that much into GRID and PRJKIND.
@@ -58,13 +70,13 @@ struct GridReading {
   std::array<double, 15> record{};
   int read = 0;
   bool codeRead = false;
-  std::optional<GridTextProblem> problem;
+  std::optional<GridTextRefusal> problem;
 };
 [[nodiscard]] GridReading readGridTexts(const GridFieldTexts& texts, int code);
 
 // The grid of those texts with the projection code (the position in the projection
 // list; 0 and unknown codes select no projection, which only a conversion refuses).
-[[nodiscard]] Outcome<GridDefinition, GridTextProblem> gridFromTexts(const GridFieldTexts& texts, int code);
+[[nodiscard]] Outcome<GridDefinition, GridTextRefusal> gridFromTexts(const GridFieldTexts& texts, int code);
 
 // The projection code of a grid group's key: the first entry of the projection list,
 // from position 1 on, whose key is byte for byte the same text; 0 ("no projection")

@@ -622,6 +622,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       const std::string& message = form.inner.messages[m];
       bool known = false;
       for (const auto& k : COMMAND_MESSAGES) known = known || message == k;
+      // A text that is not a number, named in the message.
+      known = known || (message.starts_with("The text \"") && message.ends_with("\" is not a number."));
       // Picking a grid system may report its file.
       if (a.kind == ActionKind::Pick && a.number == COMBO3)
         known = message.find(", line ") != std::string::npos;

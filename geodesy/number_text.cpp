@@ -45,11 +45,18 @@ double outOfRange(const std::string& literal) {
   return literal.front() == '-' ? -magnitude : magnitude;
 }
 
-}  // namespace
+// The number at the start of a text, and where it ends.
+struct Scan {
+  double value = 0;
+  bool found = false;   // a number begins the text (after its blanks)
+  std::size_t end = 0;  // the position just after the number, or after the blanks
+};
 
-double Number(std::string_view text) {
+Scan scan(std::string_view text) {
+  Scan result;
   std::size_t i = 0;
   while (i < text.size() && isBlank(text[i])) ++i;
+  result.end = i;
 
   // Copy the number's characters into a plain literal for from_chars, which rounds
   // correctly and never looks at the user's locale (the decimal point is always '.').
@@ -67,7 +74,7 @@ double Number(std::string_view text) {
       ++digits;
     }
   }
-  if (digits == 0) return 0.0;
+  if (digits == 0) return result;
 
   // An exponent letter counts only when digits follow it ("1E" reads 1).
   if (i < text.size() && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
@@ -77,15 +84,33 @@ double Number(std::string_view text) {
     if (j < text.size() && isDigit(text[j])) {
       while (j < text.size() && isDigit(text[j])) exponent += text[j++];
       literal += exponent;
+      i = j;
     }
   }
+  result.found = true;
+  result.end = i;
   // from_chars takes no leading '+'.
   const std::size_t start = literal.front() == '+' ? 1 : 0;
-  double value = 0.0;
-  const auto [end, ec] = std::from_chars(literal.data() + start, literal.data() + literal.size(), value);
-  if (ec == std::errc::result_out_of_range) return outOfRange(literal);
+  const auto [end, ec] = std::from_chars(literal.data() + start, literal.data() + literal.size(), result.value);
+  if (ec == std::errc::result_out_of_range) result.value = outOfRange(literal);
   (void)end;
-  return value;
+  return result;
+}
+
+}  // namespace
+
+double Number(std::string_view text) { return scan(text).value; }
+
+bool isNumberText(std::string_view text) {
+  const Scan s = scan(text);
+  if (!s.found) return s.end == text.size();  // empty, or blanks only
+  return s.end == text.size() || isBlank(text[s.end]);
+}
+
+bool isDegreesText(std::string_view text) { return text == "-" || text == "--" || isNumberText(text); }
+
+std::string notANumberMessage(std::string_view text) {
+  return "The text \"" + std::string(text) + "\" is not a number.";
 }
 
 double Sign(std::string_view text) { return !text.empty() && text.front() == '-' ? -1.0 : 1.0; }

@@ -6,6 +6,7 @@
 
 #include "geodesy/constants.h"
 #include "geodesy/number_text.h"
+#include "window/event_handlers.h"
 #include "window/handlers.h"
 #include "window/memory_form.h"
 
@@ -186,6 +187,60 @@ TEST(Conversions, UnreachableGridPointRunsToTheBoundQuietly) {
     EXPECT_FALSE(form.text(EDIT21).empty());
     EXPECT_FALSE(form.text(EDIT31).empty());
   }
+}
+
+// A text that a command reads as a number but that is not one is refused with one
+// message, for the first such field in the order the command reads them, and the
+// command writes no field. The empty text, blanks, a number with a note after a blank
+// and every form of the number syntax go through.
+TEST(Conversions, TextsThatAreNotNumbersAreRefused) {
+  struct Case {
+    int button;
+    Field field;
+    std::string text;
+    bool refused;
+  };
+  std::vector<Case> cases;
+  const std::vector<std::pair<int, Field>> readFields = {
+      {1, EDIT3},  {2, EDIT1},  {2, EDIT5},  {2, EDIT9},  {2, EDIT6}, {2, EDIT11}, {2, EDIT13}, {2, EDIT20},
+      {2, EDIT21}, {3, EDIT14}, {3, EDIT18}, {3, EDIT17}, {4, EDIT4}, {4, EDIT22}, {4, EDIT23}, {4, EDIT34}};
+  for (const auto& [button, field] : readFields) {
+    for (const char* bad : {"16,3725", "16.3O25", "abc", "12abc", "1E"}) cases.push_back({button, field, bad, true});
+    for (const char* good : {"0.9996 scale", "+.5", "1.5D3"}) cases.push_back({button, field, good, false});
+  }
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "BUTTON" << c.button << " EDIT" << c.field << " \"" << c.text << "\"");
+    MemoryForm form = window(3);
+    form.setText(EDIT2, "6356.75231414");  // all four given: the preamble completes nothing
+    form.setText(EDIT4, "12.2220714633");
+    typeDecimal(form, "140", "37");
+    typeSexagesimal(form, "140", "0", "0", "37", "0", "0");
+    form.setText(EDIT22, "10");
+    form.setText(EDIT23, "100");
+    form.setText(c.field, c.text);
+    std::vector<std::string> before;
+    for (int f = 1; f <= FIELD_COUNT; ++f) before.push_back(form.text(static_cast<Field>(f)));
+    const Handler handlers[] = {BUTTON1_ON, BUTTON2_ON, BUTTON3_ON, BUTTON4_ON};
+    handlers[c.button - 1](form);
+    const std::string refusal = notANumberMessage(c.text);
+    if (c.refused) {
+      EXPECT_EQ(form.messages, Messages{refusal});
+      for (int f = 1; f <= FIELD_COUNT; ++f) EXPECT_EQ(form.text(static_cast<Field>(f)), before[f - 1]) << f;
+    } else {
+      for (const std::string& m : form.messages) EXPECT_NE(m, refusal);
+    }
+  }
+  // In reading order: the first of two bad fields is named; the empty degrees of both
+  // coordinates are told first, then the bad arc-seconds.
+  MemoryForm form = window(1);
+  form.setText(EDIT1, "6378,137");
+  form.setText(EDIT5, "abc");
+  BUTTON2_ON(form);
+  EXPECT_EQ(form.messages, Messages{notANumberMessage("6378,137")});
+  form = window(1);
+  typeSexagesimal(form, "", "", "x", "", "", "");
+  BUTTON3_ON(form);
+  EXPECT_EQ(form.messages, (Messages{"Please set a point data.", notANumberMessage("x")}));
 }
 
 TEST(Conversions, FailureRule) {

@@ -74,6 +74,21 @@ TEST(GRIDDGET, ChecksStopAtTheFirstBadFieldAndLeaveLaterElementsAlone) {
       {"code 3, first parallel \"--\"", {{EDIT33, "--"}, {EDIT34, "40"}}, 3, SCALE_MESSAGE, 9, true},
       {"code 3, second parallel \"-\"", {{EDIT33, "30"}, {EDIT34, "-"}}, 3, SCALE_MESSAGE, 12, true},
       {"code 3, second parallel empty", {{EDIT33, "30"}, {EDIT34, ""}}, 3, SCALE_MESSAGE, 12, true},
+      // A text that is not a number is refused where it is read, with its own message;
+      // a number followed by a blank and a note is the number.
+      {"longitude abc", {{EDIT5, "abc"}}, 1, "The text \"abc\" is not a number.", 0, false},
+      {"longitude arc-seconds 16,3725", {{EDIT9, "16,3725"}}, 1, "The text \"16,3725\" is not a number.", 1, false},
+      {"latitude 16.3O25", {{EDIT6, "16.3O25"}}, 1, "The text \"16.3O25\" is not a number.", 3, false},
+      {"Y shift 12abc", {{EDIT12, "12abc"}}, 1, "The text \"12abc\" is not a number.", 6, false},
+      {"scale 0,9996", {{EDIT13, "0,9996"}}, 1, "The text \"0,9996\" is not a number.", 6, false},
+      {"scale 1E", {{EDIT13, "1E"}}, 1, "The text \"1E\" is not a number.", 6, false},
+      {"scale with a note", {{EDIT13, "0.9996 scale"}}, 1, nullptr, 9, true},
+      {"code 3, second parallel \"- 12\"",
+       {{EDIT33, "30"}, {EDIT34, "- 12"}},
+       3,
+       "The text \"- 12\" is not a number.",
+       12,
+       true},
       // Typed numbers beyond the double range read as infinite and are refused.
       {"longitude 1E400", {{EDIT5, "1E400"}}, 1, ORIGIN_MESSAGE, 1, false},
       {"longitude arc-seconds 1E400", {{EDIT9, "1E400"}}, 1, ORIGIN_MESSAGE, 3, false},
@@ -126,7 +141,7 @@ TEST(GRIDDGET, AnglesTakeTheirSignFromTheFirstCharacterOfTheDegrees) {
                               {EDIT33, "-0"},
                               {EDIT35, "45"},
                               {EDIT37, "3"},
-                              {EDIT34, "- 12"},
+                              {EDIT34, "-0"},
                               {EDIT36, "1"}},
                              3);
   int status = 0;
@@ -146,7 +161,6 @@ TEST(GRIDDGET, AnglesTakeTheirSignFromTheFirstCharacterOfTheDegrees) {
   EXPECT_EQ(GRID[9], 0.0);
   EXPECT_EQ(GRID[10], -45.0);
   EXPECT_EQ(GRID[11], -3.0);
-  // "- 12" starts with '-' but is neither "-" nor "--": it passes and reads as 0.
   EXPECT_EQ(GRID[12], 0.0);
   EXPECT_EQ(GRID[13], -1.0);
   EXPECT_EQ(GRID[14], -0.0);

@@ -28,6 +28,7 @@ void BUTTON2_ON(Form& form) {
   if (!commandPreamble(form)) return;
   const std::string longitudeText = form.text(EDIT20);
   const std::string latitudeText = form.text(EDIT21);
+  if (refuseNotANumber(form, longitudeText) || refuseNotANumber(form, latitudeText)) return;
   const bool longitudeGiven = !longitudeText.empty();
   const bool latitudeGiven = !latitudeText.empty();
   if (!longitudeGiven && !latitudeGiven) form.showMessage("Please set a point data.");

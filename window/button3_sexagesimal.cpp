@@ -2,6 +2,7 @@
 // arc-seconds to grid X and Y, with its decimal echo and the derived values.
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "geodesy/display.h"
@@ -13,14 +14,19 @@ namespace velqora {
 
 namespace {
 
-// One angle's parts into the point record. The whole angle takes its sign from
-// the first character of the degrees text, so "-0" with 30 arc-minutes is -0.5
-// degrees; the minutes and seconds are multiplied by that sign.
-double readAngle(const Form& form, const std::string& degreesText, Field minutes, Field seconds, int firstSlot) {
+// One angle's parts into the point record, or nothing after the message when the
+// arc-minutes or arc-seconds are not a number. The whole angle takes its sign from the
+// first character of the degrees text, so "-0" with 30 arc-minutes is -0.5 degrees;
+// the minutes and seconds are multiplied by that sign.
+std::optional<double> readAngle(Form& form, const std::string& degreesText, Field minutes, Field seconds,
+                                int firstSlot) {
+  const std::string minutesText = form.text(minutes);
+  const std::string secondsText = form.text(seconds);
+  if (refuseNotANumber(form, minutesText) || refuseNotANumber(form, secondsText)) return std::nullopt;
   const double s = Sign(degreesText);
   POINT[firstSlot] = Number(degreesText);
-  POINT[firstSlot + 1] = s * Number(form.text(minutes));
-  POINT[firstSlot + 2] = s * Number(form.text(seconds));
+  POINT[firstSlot + 1] = s * Number(minutesText);
+  POINT[firstSlot + 2] = s * Number(secondsText);
   return POINT[firstSlot] + POINT[firstSlot + 1] / 60 + POINT[firstSlot + 2] / 3600;
 }
 
@@ -30,12 +36,17 @@ void BUTTON3_ON(Form& form) {
   if (!commandPreamble(form)) return;
   const std::string longitudeText = form.text(EDIT14);
   const std::string latitudeText = form.text(EDIT15);
+  if (refuseNotANumber(form, longitudeText, true) || refuseNotANumber(form, latitudeText, true)) return;
   const bool longitudeGiven = !longitudeText.empty();
   const bool latitudeGiven = !latitudeText.empty();
   if (!longitudeGiven && !latitudeGiven) form.showMessage("Please set a point data.");
 
-  POINT[6] = readAngle(form, longitudeText, EDIT16, EDIT18, 0);
-  POINT[7] = readAngle(form, latitudeText, EDIT17, EDIT19, 3);
+  const auto longitude = readAngle(form, longitudeText, EDIT16, EDIT18, 0);
+  if (!longitude) return;
+  const auto latitude = readAngle(form, latitudeText, EDIT17, EDIT19, 3);
+  if (!latitude) return;
+  POINT[6] = *longitude;
+  POINT[7] = *latitude;
   const double lambda = POINT[6];
   const double phiDegrees = POINT[7];
 

@@ -1,6 +1,7 @@
 // "By Rectangular Coordinate": grid X and Y back to longitude and latitude, by the
 // iteration of geodesy/inverse_conversion.h on EARTH and the grid group.
 
+#include <optional>
 #include <string>
 
 #include "geodesy/domain.h"
@@ -14,9 +15,11 @@ namespace velqora {
 
 namespace {
 
-// Reads X or Y; an empty field is told but read as 0 and the command goes on.
-double readCoordinate(Form& form, Field field) {
+// Reads X or Y; an empty field is told but read as 0 and the command goes on. Nothing
+// after the message when the text is not a number.
+std::optional<double> readCoordinate(Form& form, Field field) {
   const std::string text = form.text(field);
+  if (refuseNotANumber(form, text)) return std::nullopt;
   if (text.empty()) form.showMessage("Please set a point data.");
   return Number(text);
 }
@@ -25,8 +28,12 @@ double readCoordinate(Form& form, Field field) {
 
 void BUTTON4_ON(Form& form) {
   if (!commandPreamble(form)) return;
-  POINT[8] = readCoordinate(form, EDIT22);
-  POINT[9] = readCoordinate(form, EDIT23);
+  const auto x = readCoordinate(form, EDIT22);
+  if (!x) return;
+  const auto y = readCoordinate(form, EDIT23);
+  if (!y) return;
+  POINT[8] = *x;
+  POINT[9] = *y;
   const double X = POINT[8];
   const double Y = POINT[9];
   if (!finite(X, Y)) return refuseConversion(form, ConversionRefusal::outsideArea, INVERSE_RESULTS);

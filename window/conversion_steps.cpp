@@ -11,13 +11,8 @@
 namespace velqora {
 
 bool commandPreamble(Form& form) {
-  const std::array<Field, 4> fields = {EDIT1, EDIT2, EDIT3, EDIT4};
   bool anyEmpty = false;
-  for (std::size_t i = 0; i < fields.size(); ++i) {
-    const std::string text = form.text(fields[i]);
-    anyEmpty = anyEmpty || text.empty();
-    EARTH[i] = Number(text);
-  }
+  if (!readEllipsoidFields(form, anyEmpty)) return false;
   // With a field empty the ellipsoid is completed and its two derived values stand
   // in their fields as cut texts, which the next command reads back.
   int status = 1;
@@ -31,6 +26,12 @@ bool commandPreamble(Form& form) {
   }
   GRIDDGET(form, status);
   return status != 0;
+}
+
+bool refuseNotANumber(Form& form, const std::string& text, bool degrees) {
+  if (degrees ? isDegreesText(text) : isNumberText(text)) return false;
+  form.showMessage(notANumberMessage(text));
+  return true;
 }
 
 void refuseConversion(Form& form, ConversionRefusal reason, std::initializer_list<Field> computed) {

@@ -15,6 +15,11 @@ namespace velqora {
 // then GRIDDGET. False when the command must end; a message has been shown.
 [[nodiscard]] bool commandPreamble(Form& form);
 
+// True after showing the message when a text the command reads as a number is not
+// one (isNumberText; with degrees, isDegreesText): the command then ends and writes
+// no field.
+[[nodiscard]] bool refuseNotANumber(Form& form, const std::string& text, bool degrees = false);
+
 // The answer to a conversion refused for the given reason: the fields of computed
 // values emptied first, so that no stale number stands beside the message while it
 // is open, then the reason's message.

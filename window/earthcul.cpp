@@ -1,6 +1,7 @@
 #include "window/earthcul.h"
 
 #include "geodesy/ellipsoid_completion.h"
+#include "geodesy/number_text.h"
 #include "window/form.h"
 #include "window/records.h"
 
@@ -21,6 +22,22 @@ void EARTHCUL(Form& form, int& status) {
     const auto field = static_cast<Field>(EDIT1 + static_cast<int>(derived));
     form.setText(field, ellipsoidValueText(valueOf(completed->ellipsoid, derived)));
   }
+}
+
+bool readEllipsoidFields(Form& form, bool& anyEmpty) {
+  const std::array<std::string, 4> texts = {form.text(EDIT1), form.text(EDIT2), form.text(EDIT3), form.text(EDIT4)};
+  for (const std::string& text : texts) {
+    if (!isNumberText(text)) {
+      form.showMessage(notANumberMessage(text));
+      return false;
+    }
+  }
+  anyEmpty = false;
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    anyEmpty = anyEmpty || texts[i].empty();
+    EARTH[i] = Number(texts[i]);
+  }
+  return true;
 }
 
 }  // namespace velqora

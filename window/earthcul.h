@@ -10,4 +10,9 @@ class Form;
 // is given or the pair fixes no real ellipsoid. EARTH then keeps what it held.
 void EARTHCUL(Form& form, int& status);
 
+// The ellipsoid fields EDIT1 to EDIT4 read into EARTH, an empty one as 0 ("not
+// given"). A text that is not a number is refused with its message, EARTH untouched:
+// false then. anyEmpty tells whether a field was empty.
+[[nodiscard]] bool readEllipsoidFields(Form& form, bool& anyEmpty);
+
 }  // namespace velqora

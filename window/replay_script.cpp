@@ -59,6 +59,13 @@ std::string ReplayScript::run(std::string_view line) {
     show();
     return {};
   }
+  if (action == "messages") {
+    if (hadArguments) return "messages takes no arguments";
+    if (messages_.empty()) out_ << "NO MESSAGE\n";
+    printMessages();
+    out_.flush();
+    return {};
+  }
   return "unknown action \"" + std::string(action) + "\"";
 }
 
@@ -97,8 +104,8 @@ std::string ReplayScript::pick(std::string_view rest) {
   const auto list = static_cast<List>(c->number);
   const int count = window_.entryCount(list);
   if (position < 0 || position >= count)
-    return std::string(name) + " has no position " + std::to_string(position) + " (it holds " +
-           std::to_string(count) + " entries)";
+    return std::string(name) + " has no position " + std::to_string(position) + " (it holds " + std::to_string(count) +
+           " entries)";
   window_.pickAsUser(list, position);
   return {};
 }
@@ -110,9 +117,13 @@ std::string ReplayScript::press(std::string_view rest) {
   return {};
 }
 
-void ReplayScript::show() {
+void ReplayScript::printMessages() {
   for (const std::string& message : messages_) out_ << "ALERT " << oneLine(message) << '\n';
   messages_.clear();
+}
+
+void ReplayScript::show() {
+  printMessages();
   for (int f = 1; f <= FIELD_COUNT; ++f) out_ << "EDIT" << f << ' ' << window_.fieldText(static_cast<Field>(f)) << '\n';
   for (int l = 1; l <= LIST_COUNT; ++l) {
     const auto list = static_cast<List>(l);

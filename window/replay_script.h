@@ -14,22 +14,24 @@ namespace velqora {
 //   pick NAME K      pick position K of list NAME, as the user would
 //   press NAME       press button NAME
 //   show             print the messages since the last show, every field and list
+//   messages         print only the messages since the last show or messages ("NO MESSAGE"
+//                    when there was none)
 // Blank lines and lines starting with '#' are skipped. The script reader and the
 // printer live here, so every front end's tool reads and prints alike; each front end
 // only carries the actions out on its own toolkit's controls.
 class ReplayWindow {
-public:
+ public:
   virtual ~ReplayWindow() = default;
   virtual void typeAsUser(Field field, const std::string& text) = 0;  // UTF-8
   virtual void pickAsUser(List list, int position) = 0;
-  virtual void pressAsUser(int button) = 0;  // 1 to 4
+  virtual void pressAsUser(int button) = 0;                            // 1 to 4
   [[nodiscard]] virtual std::string fieldText(Field field) const = 0;  // UTF-8
   [[nodiscard]] virtual int selectedPosition(List list) const = 0;
   [[nodiscard]] virtual int entryCount(List list) const = 0;
 };
 
 class ReplayScript {
-public:
+ public:
   ReplayScript(ReplayWindow& window, std::ostream& out) : window_(window), out_(out) {}
 
   // The front end's message sink: messages are recorded, not shown.
@@ -42,11 +44,12 @@ public:
   // "ERROR line N: why" for a line that cannot be carried out.
   int runAll(std::istream& in);
 
-private:
+ private:
   std::string type(std::string_view rest, bool hadArguments);
   std::string pick(std::string_view rest);
   std::string press(std::string_view rest);
   void show();
+  void printMessages();
 
   ReplayWindow& window_;
   std::ostream& out_;
