@@ -159,7 +159,11 @@ void readGridLine(CatalogueEntry& e, const NumberedLine& line, const std::string
   const int code = standardProjectionCode(e.projectionKey);
   if (code == 0) fail(fileName, line.number, "unknown projection key: " + e.projectionKey);
   const auto grid = gridFromTexts(t, code);
-  if (!grid) fail(fileName, line.number, gridProblemText(grid.reason()));
+  if (!grid) {
+    const GridTextRefusal& refusal = grid.reason();
+    fail(fileName, line.number,
+         refusal.notANumber.empty() ? gridProblemText(refusal.problem) : "not a number: " + refusal.notANumber);
+  }
 }
 
 // Quoted when the list syntax needs it: a comma or colon inside, or spaces at an end.

@@ -54,9 +54,11 @@ TEST(EpsgKnownGrids, AgreeWithProjWithinAMillimetre) {
     const CatalogueEntry& entry = *byCode[p.code];
     const EllipsoidTexts texts = readEllipsoidTexts(entry.ellipsoid);
     const auto ellipsoid = ellipsoidForConversion(ellipsoidOf(texts.values), texts.valueMissing);
-    const auto grid = gridFromTexts(entry.grid, standardProjectionCode(entry.projectionKey));
-    ASSERT_TRUE(ellipsoid && grid);
-    const auto ours = convertToGrid(*ellipsoid, *grid, p.longitude, p.latitude);
+    const auto definition = gridFromTexts(entry.grid, standardProjectionCode(entry.projectionKey));
+    ASSERT_TRUE(ellipsoid && definition);
+    const auto grid = Grid::make(*ellipsoid, *definition);
+    ASSERT_TRUE(grid);
+    const auto ours = convertToGrid(*grid, p.longitude, p.latitude);
     ASSERT_TRUE(ours);
     const auto theirs = projMetres(context, p.code, p.longitude, p.latitude);
     EXPECT_NEAR(ours->x * 1000, theirs[0], 0.001);

@@ -35,6 +35,7 @@
 #include "geodesy/oblique_mercator.h"
 #include "geodesy/oblique_stereographic.h"
 #include "geodesy/transverse_mercator.h"
+#include "tools/exact_cassini.h"
 
 namespace {
 
@@ -117,23 +118,6 @@ double alongMeridian(double dlamDeg, const Ours& ours, const Reference& ref) {
     }
   }
   return worst;
-}
-
-// Exact Cassini-Soldner by geodesics: the geodesic between (phi, -dlam) and
-// (phi, +dlam) is symmetric about the central meridian, so it crosses it at right
-// angles at its midpoint; X is half its length, Y the meridian arc to the midpoint.
-std::array<double, 2> exactCassini(const geod_geodesic& g, double dlam, double phi) {
-  const double lat = phi * 180 / M_PI;
-  const double lon = std::abs(dlam) * 180 / M_PI;
-  double s12 = 0;
-  double azi1 = 0;
-  geod_inverse(&g, lat, -lon, lat, lon, &s12, &azi1, nullptr);
-  double footLat = 0;
-  double footLon = 0;
-  geod_direct(&g, lat, -lon, azi1, s12 / 2, &footLat, &footLon, nullptr);
-  double arc = 0;
-  geod_inverse(&g, 0, 0, footLat, 0, &arc, nullptr, nullptr);
-  return {std::copysign(s12 / 2, dlam), std::copysign(arc, footLat)};
 }
 
 std::string cell(double mm) {
@@ -245,7 +229,7 @@ int main() {
     geod_init(&g, GRS80.a * 1000, 1 / GRS80.rf);
     const CassiniSoldner projection(ellipsoidOf(GRS80), 180);
     const Ours ours = [&](double l, double p) { return projection.CSXYZ(l, p); };
-    const Reference ref = [&](double l, double p) { return exactCassini(g, l, p); };
+    const Reference ref = [&](double l, double p) { return tools::exactCassini(g, l, p); };
     seriesRow("Cassini-Soldner (5)", "exact, by PROJ geodesics", "GRS80, latitudes 0-80° N and S", ours, ref);
   }
 
@@ -275,7 +259,7 @@ int main() {
     series[i] = {[&, i](double l, double p) { return tms[i].TMXYZ(l, p); },
                  [&, i](double l, double p) { return pjs[i]->forward(l, p); },
                  [&, i](double l, double p) { return css[i].CSXYZ(l, p); },
-                 [&, i](double l, double p) { return exactCassini(geodesics[i], l, p); }};
+                 [&, i](double l, double p) { return tools::exactCassini(geodesics[i], l, p); }};
   }
   std::array<double, 4> smallest{180, 180, 180, 180};
   for (int quarter = 0; quarter < 4 * 90; ++quarter) {

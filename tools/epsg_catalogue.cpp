@@ -70,11 +70,10 @@ std::string readBackProblem(const CatalogueEntry& entry, const ExactValues& exac
 bool refusedByVelqora(const CatalogueEntry& entry) {
   const EllipsoidTexts texts = readEllipsoidTexts(entry.ellipsoid);
   const auto ellipsoid = ellipsoidForConversion(ellipsoidOf(texts.values), texts.valueMissing);
-  const auto grid = gridFromTexts(entry.grid, standardProjectionCode(entry.projectionKey));
-  if (!ellipsoid || !grid) return true;
-  const auto point = convertToGrid(*ellipsoid, *grid, grid->originLongitude.decimalDegrees(),
-                                   (entry.bounds.south + entry.bounds.north) / 2);
-  return !point && point.reason() == ConversionRefusal::invalidGrid;
+  const auto definition = gridFromTexts(entry.grid, standardProjectionCode(entry.projectionKey));
+  if (!ellipsoid || !definition) return true;
+  const auto grid = Grid::make(*ellipsoid, *definition);
+  return !grid && grid.reason() == ConversionRefusal::invalidGrid;
 }
 
 // The exact factors of the length units agree with the rounded ones in proj.db (given

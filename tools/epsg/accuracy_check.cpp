@@ -6,9 +6,11 @@
 #include <string>
 
 #include "datafiles/grid_group.h"
+#include "geodesy/constants.h"
 #include "geodesy/ellipsoid_completion.h"
 #include "geodesy/forward_conversion.h"
 #include "tools/epsg/pj.h"
+#include "tools/exact_cassini.h"
 
 namespace velqora::epsg {
 
@@ -87,32 +89,47 @@ GridAccuracy checkGrid(PJ_CONTEXT* context, const CatalogueEntry& entry) {
   // The ellipsoid and grid as the window's commands read the fields the pick fills.
   const EllipsoidTexts texts = readEllipsoidTexts(entry.ellipsoid);
   const auto ellipsoid = ellipsoidForConversion(ellipsoidOf(texts.values), texts.valueMissing);
-  const auto grid = gridFromTexts(entry.grid, standardProjectionCode(entry.projectionKey));
-  if (!ellipsoid || !grid) {
+  const auto definition = gridFromTexts(entry.grid, standardProjectionCode(entry.projectionKey));
+  if (!ellipsoid || !definition) {
     result.failure = "the record's texts give no ellipsoid or grid";
     return result;
   }
+  const auto grid = Grid::make(*ellipsoid, *definition);
   const ProjConversion proj(context, entry.code);
   if (!proj.ready()) {
     result.failure = "PROJ has no conversion from the base CRS";
     return result;
   }
 
+  // The Cassini-Soldner of EPSG and PROJ is itself a series; the series' error is
+  // measured against the exact projection, by geodesics, on the record's ellipsoid.
+  const bool cassini = definition->projection == CASSINI_SOLDNER;
+  geod_geodesic g{};
+  geod_init(&g, ellipsoid->a * 1000, 1 / ellipsoid->inverseFlattening);
+  const auto exactCassiniGrid = [&](double longitude, double latitude) {
+    const double phi0 = definition->originLatitude.decimalDegrees() / DEGPRAD;
+    const double k0 = definition->scaleFactor;
+    const auto xy = tools::exactCassini(g, (longitude - definition->originLongitude.decimalDegrees()) / DEGPRAD,
+                                        latitude / DEGPRAD);
+    return std::array<double, 2>{definition->xShift * 1000 + k0 * xy[0],
+                                 definition->yShift * 1000 + k0 * (xy[1] - tools::meridianArc(g, phi0))};
+  };
+
   const GeographicBounds& b = entry.bounds;
   const double east = b.east < b.west ? b.east + 360 : b.east;  // across the antimeridian
-  const double centralMeridian = grid->originLongitude.decimalDegrees();
+  const double centralMeridian = definition->originLongitude.decimalDegrees();
   for (int i = 0; i < 5; ++i) {
     for (int j = 0; j < 4; ++j) {
       // Velqora takes the longitude within half a turn of the origin's, as a surveyor
       // of the grid types it; it does not fold the difference itself.
       const double longitude = near(b.west + (east - b.west) * i / 4, centralMeridian);
       const double latitude = b.south + (b.north - b.south) * j / 3;
-      const auto ours = convertToGrid(*ellipsoid, *grid, longitude, latitude);
+      const auto ours = grid ? convertToGrid(*grid, longitude, latitude) : grid.reason();
       if (!ours) {
         ++result.refused;
         continue;
       }
-      const auto theirs = proj.metres(near(longitude, 0), latitude);
+      const auto theirs = cassini ? exactCassiniGrid(longitude, latitude) : proj.metres(near(longitude, 0), latitude);
       if (theirs[0] == HUGE_VAL) {
         ++result.refusedByProj;
         continue;

@@ -5,7 +5,9 @@
 // converted by Velqora's forward conversion, the ellipsoid and grid read from the
 // record's texts as the window reads its fields, and by PROJ from the CRS's own
 // geographic base CRS to the CRS (the same datum, so no datum shift), PROJ's
-// coordinates turned into metres and into easting, northing order.
+// coordinates turned into metres and into easting, northing order. A Cassini-Soldner
+// grid is compared with the exact projection by geodesics instead, since PROJ's, like
+// ours, is a series.
 
 #include <proj.h>
 
