@@ -38,7 +38,7 @@ char signCharacter(double x) { return x < 0 ? '-' : '+'; }
 // position (0 the units place, -1 the first decimal). A double's value has a
 // finite decimal expansion, at most 309 integer and 1074 fraction digits.
 class ExactDecimal {
-public:
+ public:
   explicit ExactDecimal(double a) {
     std::array<char, 1500> buffer{};
     std::snprintf(buffer.data(), buffer.size(), "%.1074f", a);
@@ -75,7 +75,7 @@ public:
 
   [[nodiscard]] const std::string& integerDigits() const { return integer_; }
 
-private:
+ private:
   std::string integer_;
   std::string fraction_;
 };

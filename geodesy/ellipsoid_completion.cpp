@@ -28,9 +28,12 @@ double valueOf(const Ellipsoid& e, EllipsoidValue which) { return valuesOf(e)[st
 
 const char* refusalMessage(EllipsoidRefusal reason) {
   switch (reason) {
-    case EllipsoidRefusal::noRadius: return "Please set a Radius.";
-    case EllipsoidRefusal::radiusAlone: return "Please set two data of a Ellipsoid.";
-    case EllipsoidRefusal::inconsistent: break;
+    case EllipsoidRefusal::noRadius:
+      return "Please set a Radius.";
+    case EllipsoidRefusal::radiusAlone:
+      return "Please set two data of a Ellipsoid.";
+    case EllipsoidRefusal::inconsistent:
+      break;
   }
   return "The ellipsoid data are inconsistent.";
 }

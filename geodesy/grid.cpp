@@ -44,8 +44,10 @@ Outcome<Grid, ConversionRefusal> Grid::make(const Ellipsoid& ellipsoid, const Gr
   if (!usableForConversion(ellipsoid)) return ConversionRefusal::unusableEllipsoid;
   if (!selectsProjection(definition.projection)) return ConversionRefusal::noProjection;
   const GridOrigin o = originOf(definition);
-  // An origin at or beyond a pole defines no grid, whichever projection uses it.
-  if (!latitudeInside(o.phi0)) return ConversionRefusal::invalidGrid;
+  // An origin beyond a pole defines no grid, whichever projection uses it. One at a pole
+  // serves the two series projections, whose northing then starts at the pole, and a
+  // two-parallel cone whose apex it is; the others refuse it when made.
+  if (!latitudeReachesAtMostAPole(o.phi0)) return ConversionRefusal::invalidGrid;
 
   Outcome<Projection, ConversionRefusal> projection = ConversionRefusal::noProjection;
   switch (definition.projection) {

@@ -49,7 +49,8 @@ double coneConstantOfCloseParallels(double phi1, double phi2, double E3) {
 
 Outcome<LambertTwoParallels, ConversionRefusal> LambertTwoParallels::make(const Ellipsoid& ellipsoid, double phi0,
                                                                           double phi1, double phi2) {
-  if (!latitudeInside(phi0) || !latitudeInside(phi1) || !latitudeInside(phi2)) return ConversionRefusal::invalidGrid;
+  if (!latitudeReachesAtMostAPole(phi0) || !latitudeInside(phi1) || !latitudeInside(phi2))
+    return ConversionRefusal::invalidGrid;
   // Opposite parallels make the cone a cylinder (n = 0).
   if (phi1 == -phi2) return ConversionRefusal::invalidGrid;
   const double a = ellipsoid.a;
@@ -66,7 +67,10 @@ Outcome<LambertTwoParallels, ConversionRefusal> LambertTwoParallels::make(const 
                        velqora::cos(phi2)) /
           velqora::log(lambertT(phi1, E3) / lambertT(phi2, E3));
   c.F = (lambertM(phi1, E3) / c.n) / velqora::pow(lambertT(phi1, E3), c.n);
-  c.rho0 = a * c.F * velqora::pow(lambertT(phi0, E3), c.n);
+  // An origin at the pole that is the cone's apex (the pole on the side of n) has radius
+  // 0, where t(phi0)^n is 0; at the other pole the origin lies at infinity.
+  if (atAPole(phi0) && (phi0 > 0) != (c.n > 0)) return ConversionRefusal::invalidGrid;
+  c.rho0 = atAPole(phi0) ? 0 : a * c.F * velqora::pow(lambertT(phi0, E3), c.n);
   c.aF = a * c.F;
   if (!c.usable()) return ConversionRefusal::invalidGrid;
   return LambertTwoParallels(c);

@@ -13,7 +13,8 @@ namespace velqora {
 class LambertTwoParallels {
  public:
   // The cone of an ellipsoid, origin latitude phi0 and standard parallels phi1, phi2
-  // (radians). Refused as invalidGrid when a latitude lies at or beyond a pole, the
+  // (radians). The origin may be the pole at the cone's apex (Antarctic charts have
+  // it so). Refused as invalidGrid when a latitude lies at or beyond a pole otherwise, the
   // parallels are opposite or nearly so (a cylinder, n -> 0; LambertCone::usable) or
   // the constants are no numbers. Equal parallels give the tangent cone.
   [[nodiscard]] static Outcome<LambertTwoParallels, ConversionRefusal> make(const Ellipsoid& ellipsoid, double phi0,

@@ -11,7 +11,7 @@ namespace velqora {
 // value() and reason() may be asked only of the side that is there.
 template <class Value, class Reason>
 class [[nodiscard]] Outcome {
-public:
+ public:
   // Implicit, so that a function returns either side as it is.
   Outcome(Value value) : state_(std::in_place_index<0>, std::move(value)) {}
   Outcome(Reason reason) : state_(std::in_place_index<1>, reason) {}
@@ -24,7 +24,7 @@ public:
   const Value& operator*() const { return value(); }
   const Value* operator->() const { return &value(); }
 
-private:
+ private:
   std::variant<Value, Reason> state_;
 };
 

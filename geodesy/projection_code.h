@@ -14,6 +14,8 @@ enum ProjectionCode : int {
 };
 
 // A code of the list that selects a projection (1 to 6).
-[[nodiscard]] constexpr bool selectsProjection(int code) { return code >= TRANSVERSE_MERCATOR && code <= OBLIQUE_STEREOGRAPHIC; }
+[[nodiscard]] constexpr bool selectsProjection(int code) {
+  return code >= TRANSVERSE_MERCATOR && code <= OBLIQUE_STEREOGRAPHIC;
+}
 
 }  // namespace velqora

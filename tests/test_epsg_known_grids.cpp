@@ -40,12 +40,23 @@ TEST(EpsgKnownGrids, AgreeWithProjWithinAMillimetre) {
     int code;
     double longitude, latitude;
   } points[] = {
-      {2154, 2.3522, 48.8566},   {2154, 8.7369, 41.9192},   // Lambert-93: Paris, Ajaccio
-      {6677, 139.6917, 35.6895}, {6677, 139.79, 33.11},     // JGD2011 zone IX: Tokyo, Hachijo-jima
-      {27700, -0.1276, 51.5072}, {27700, -1.145, 60.155},   // British National Grid: London, Lerwick
-      {2278, -98.4936, 29.4241}, {2278, -103.25, 29.25},    // Texas South Central (ftUS): San Antonio, Big Bend
-      {28992, 4.9041, 52.3676},  {28992, 5.6909, 50.8514},  // RD New: Amsterdam, Maastricht
-      {2056, 7.4474, 46.948},    {2056, 6.1432, 46.2044},   // LV95: Bern, Geneva
+      {2154, 2.3522, 48.8566},
+      {2154, 8.7369, 41.9192},  // Lambert-93: Paris, Ajaccio
+      {6677, 139.6917, 35.6895},
+      {6677, 139.79, 33.11},  // JGD2011 zone IX: Tokyo, Hachijo-jima
+      {27700, -0.1276, 51.5072},
+      {27700, -1.145, 60.155},  // British National Grid: London, Lerwick
+      {2278, -98.4936, 29.4241},
+      {2278, -103.25, 29.25},  // Texas South Central (ftUS): San Antonio, Big Bend
+      {28992, 4.9041, 52.3676},
+      {28992, 5.6909, 50.8514},  // RD New: Amsterdam, Maastricht
+      {2056, 7.4474, 46.948},
+      {2056, 6.1432, 46.2044},  // LV95: Bern, Geneva
+      // Origins at the south pole: an Argentine zone, a SCAR chart whose cone's apex it is.
+      {5347, -58.3816, -34.6037},
+      {5347, -61.5, -51.7},  // POSGAR 2007 / Argentina 5: Buenos Aires, Falklands
+      {3204, -66, -62},
+      {3204, -71.5, -63.5},  // WGS 84 / SCAR IMW SP19-20
   };
   PJ_CONTEXT* context = proj_context_create();
   for (const auto& p : points) {

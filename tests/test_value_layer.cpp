@@ -90,8 +90,11 @@ TEST(ValueLayer, RefusalsCarryTheirReason) {
        INVALID_GRID},
       {"two-parallel Lambert, opposite parallels", GRS80, typedGrid(3, "10", "30", "-30"), 11, 5, INVALID_GRID, 500,
        200, INVALID_GRID},
-      {"Transverse Mercator origin at the pole", GRS80, typedGrid(1, "90"), 11, 80, INVALID_GRID, 500, 200,
-       INVALID_GRID},
+      // A Transverse Mercator origin at the pole is a grid, whose first estimate of the
+      // origin's own grid point lies at the pole.
+      {"Transverse Mercator origin at the pole", GRS80, typedGrid(1, "90"), 11, 80, {}, 500, 200, OUTSIDE},
+      {"two-parallel Lambert origin at the pole opposite its apex", GRS80, typedGrid(3, "-90", "40", "50"), 11, 45,
+       INVALID_GRID, 500, 200, INVALID_GRID},
       {"oblique Mercator origin at the pole", GRS80, typedGrid(2, "-90"), 11, -80, INVALID_GRID, 500, 200,
        INVALID_GRID},
       {"stereographic origin at the pole", GRS80, typedGrid(6, "90"), 11, 80, INVALID_GRID, 500, 200, INVALID_GRID},
