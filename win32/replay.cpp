@@ -3,7 +3,7 @@
 // Starts the window with DATA-FOLDER as the working directory and carries out a script
 // of user actions (window/replay_script.h) on the real controls. Messages are recorded,
 // not shown. The output has LF line ends, byte for byte as the Linux tool's.
-// With --measure, after the script: "MEASURE dpi D client WxH", one line per control
+// With --measure, after the script: "MEASURE dpi D client WxH outer WxH", one line per control
 // with its box and its text's extent against the text's room (window/layout_fit.h),
 // then "FIT OK" or a "FIT problem" line for each text that is clipped or control that
 // overlaps another.
@@ -74,7 +74,10 @@ std::string systemMessage(DWORD error) {
 void printMeasurement(const velqora::MainWindow& window) {
   RECT client{};
   GetClientRect(window.handle(), &client);
-  std::cout << "MEASURE dpi " << window.dpi() << " client " << client.right << 'x' << client.bottom << '\n';
+  RECT outer{};
+  GetWindowRect(window.handle(), &outer);
+  std::cout << "MEASURE dpi " << window.dpi() << " client " << client.right << 'x' << client.bottom << " outer "
+            << outer.right - outer.left << 'x' << outer.bottom - outer.top << '\n';
   const auto controls = velqora::measureLayout(window);
   for (const velqora::MeasuredControl& c : controls) std::cout << velqora::describe(c) << '\n';
   const auto problems = velqora::layoutProblems(controls, client.right, client.bottom);
