@@ -10,8 +10,8 @@ namespace velqora {
 // the warning icon and one OK button. Returns when the user has closed it.
 void showAlert(QWidget* owner, const QString& message);
 
-// The report of a data file that could not be loaded at start-up, after which the
-// program ends.
-void showFatalError(QWidget* owner, const QString& report);
+// The message of a start-up that could not load the lists, after which the program ends:
+// a modal box titled "Velqora" with the critical icon and one OK button.
+void showFatalError(QWidget* owner, const QString& message);
 
 }  // namespace velqora

@@ -21,10 +21,10 @@ int main(int argc, char* argv[]) {
   velqora::MainWindow window;
   window.centreOnScreen();
   // The lists are loaded once the window and all its controls exist.
-  if (const auto error = velqora::startUp(window.form())) {
-    const std::string report = error->report();
-    std::cerr << "velqora: " << report << " (in " << QDir::currentPath().toStdString() << ")\n";
-    velqora::showFatalError(&window, QString::fromStdString(report));
+  if (const auto failure = velqora::startUp(window.form())) {
+    const std::string folder = QDir::toNativeSeparators(QDir::currentPath()).toStdString();
+    std::cerr << "velqora: " << failure->report() << " (in " << folder << ")\n";
+    velqora::showFatalError(&window, QString::fromStdString(velqora::startUpFailureMessage(*failure, folder, false)));
     return 1;
   }
 

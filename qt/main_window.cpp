@@ -4,7 +4,6 @@
 #include <iostream>
 
 #include <QComboBox>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -37,10 +36,14 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   setPalette(white);
   setAutoFillBackground(true);
 
+  // Qt scales logical pixels to the screen itself, so the logical DPI is 96 at any scale.
   const double dpiX = logicalDpiX();
   const double dpiY = logicalDpiY();
   const auto px = [](int units, double dpi) { return unitsToPixels(units, dpi); };
-  setFixedSize(px(CLIENT_WIDTH_UNITS, dpiX), px(CLIENT_HEIGHT_UNITS, dpiY));
+  // The controls lie in a client area of their own, so that a menu bar can go above it.
+  client_ = new QWidget(this);
+  client_->setFixedSize(px(CLIENT_WIDTH_UNITS, dpiX), px(CLIENT_HEIGHT_UNITS, dpiY));
+  setFixedSize(client_->size());
 
   QFont boldFont = font();
   boldFont.setBold(true);
@@ -51,7 +54,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     QWidget* widget = nullptr;
     switch (c.kind) {
       case ControlKind::Label: {
-        auto* label = new QLabel(text, this);
+        auto* label = new QLabel(text, client_);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setFocusPolicy(Qt::NoFocus);
@@ -60,14 +63,14 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
         break;
       }
       case ControlKind::Field: {
-        auto* edit = new FieldEdit(c.typingLimit, this);
+        auto* edit = new FieldEdit(c.typingLimit, client_);
         edit->writeText(text);
         fields_.at(c.number) = edit;
         widget = edit;
         break;
       }
       case ControlKind::List: {
-        auto* combo = new QComboBox(this);
+        auto* combo = new QComboBox(client_);
         combo->setEditable(false);
         // A list that drops down below the box and scrolls, as tall as the layout says,
         // rather than a menu over the box that shows every entry.
@@ -77,7 +80,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
         break;
       }
       case ControlKind::Button: {
-        auto* button = new QPushButton(text, this);
+        auto* button = new QPushButton(text, client_);
         button->setAutoDefault(true);  // Enter presses the button that has the focus
         buttons_.at(c.number) = button;
         widget = button;
@@ -86,7 +89,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     }
     widget->setObjectName(QString::fromUtf8(c.name.data(), static_cast<qsizetype>(c.name.size())));
     if (c.bold) widget->setFont(boldFont);
-    int height = px(c.h, dpiY);
+    const PixelBox box = pixelBox(c, dpiX, dpiY);
+    int height = box.height;
     if (c.kind == ControlKind::List) {
       // The table gives the open list's height; the closed list is one line high.
       auto* combo = static_cast<QComboBox*>(widget);
@@ -94,24 +98,14 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
       const int row = combo->fontMetrics().height();
       combo->setMaxVisibleItems(std::max(1, (height - closed - LIST_FRAME) / row));
       height = closed;
+    } else if (c.kind == ControlKind::Label) {
+      // The two labels laid out for two lines wrap their words.
+      if (height >= TWO_LINES * widget->fontMetrics().height()) static_cast<QLabel*>(widget)->setWordWrap(true);
+      // Some label boxes reach a few units into the next field, past the end of their
+      // text; the field lies above them, so its frame shows whole.
+      widget->lower();
     }
-    int width = px(c.w, dpiX);
-    const int x = px(c.x, dpiX);
-    if (c.kind == ControlKind::Label) {
-      auto* label = static_cast<QLabel*>(widget);
-      const QFontMetrics metrics = label->fontMetrics();
-      if (height >= TWO_LINES * metrics.height()) {
-        label->setWordWrap(true);  // the two labels laid out for two lines
-      } else {
-        // Arial's widths leave some one-line labels a few pixels short of their text;
-        // rather than wrap and lose a word, the label grows to the right, and lies
-        // below the fields and lists it may reach.
-        width = std::clamp(metrics.horizontalAdvance(label->text()), width, std::max(width, this->width() - x));
-        height = std::max(height, metrics.height());
-        label->lower();
-      }
-    }
-    widget->setGeometry(x, px(c.y, dpiY), width, height);
+    widget->setGeometry(box.x, box.y, box.width, height);
   }
 
   form_ = std::make_unique<QtForm>(fields_, lists_, [this](const std::string& message) {

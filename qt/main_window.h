@@ -17,8 +17,9 @@ namespace velqora {
 
 class FieldEdit;
 
-// MAINFORM: every control of the window laid out from the layout table, in its
-// creation order (the focus order), with the seven event handlers connected.
+// MAINFORM: every control of the window laid out from the layout table in a client area
+// of the table's size, in its creation order (the focus order), with the seven event
+// handlers connected.
 // Messages go to the "ALERT" box unless another sink is set.
 class MainWindow final : public QWidget {
 public:
@@ -46,6 +47,7 @@ private:
   std::array<QComboBox*, LIST_COUNT + 1> lists_{};
   std::array<QPushButton*, 5> buttons_{};
   std::array<QWidget*, 73> labels_{};
+  QWidget* client_ = nullptr;
   std::unique_ptr<QtForm> form_;
 };
 

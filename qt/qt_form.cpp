@@ -1,14 +1,30 @@
 #include "qt/qt_form.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QSignalBlocker>
+#include <QStyle>
 
 #include "qt/field_edit.h"
 
 namespace velqora {
+
+namespace {
+
+// The open list is at least as wide as its widest entry, beside its scroll bar, so no
+// entry is cut (a grid system's name ends with its ellipsoid's, in brackets).
+void widenOpenList(QComboBox& combo, int row) {
+  QAbstractItemView* view = combo.view();
+  const int entry = view->sizeHintForIndex(combo.model()->index(row, 0)).width();
+  const int scrollBar = combo.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
+  view->setMinimumWidth(std::max(view->minimumWidth(), entry + scrollBar + 2 * view->frameWidth()));
+}
+
+}  // namespace
 
 QtForm::QtForm(const std::array<FieldEdit*, FIELD_COUNT + 1>& fields,
                const std::array<QComboBox*, LIST_COUNT + 1>& lists, MessageSink sink)
@@ -32,6 +48,7 @@ void QtForm::clearList(List l) {
   QComboBox* combo = list(l);
   const QSignalBlocker blocker(combo);
   combo->clear();
+  combo->view()->setMinimumWidth(0);
 }
 
 void QtForm::appendEntry(List l, const std::string& entry) {
@@ -39,6 +56,7 @@ void QtForm::appendEntry(List l, const std::string& entry) {
   const QSignalBlocker blocker(combo);
   const int selected = combo->currentIndex();
   combo->addItem(QString::fromStdString(entry));
+  widenOpenList(*combo, combo->count() - 1);
   // QComboBox selects the first entry added to an empty list; appending selects nothing.
   if (combo->currentIndex() != selected) combo->setCurrentIndex(selected);
 }

@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QPushButton>
 
 #include "qt/application_font.h"
@@ -67,8 +68,9 @@ int main(int argc, char* argv[]) {
   QtReplayWindow target(window);
   velqora::ReplayScript script(target, std::cout);
   window.setMessageSink([&script](const std::string& message) { script.recordMessage(message); });
-  if (const auto error = velqora::startUp(window.form())) {
-    std::cout << velqora::fatalLine(error->report()) << '\n';
+  if (const auto failure = velqora::startUp(window.form())) {
+    const std::string folder = QDir::toNativeSeparators(QDir::currentPath()).toStdString();
+    std::cout << velqora::fatalLine(velqora::startUpFailureMessage(*failure, folder, false)) << '\n';
     return 1;
   }
   window.show();

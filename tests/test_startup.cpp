@@ -31,7 +31,7 @@ protected:
     dir.write(EARTH_LIST_FILE, EARTH_LIST);
   }
 
-  std::optional<LoadError> run() {
+  std::optional<StartUpFailure> run() {
     testing::WorkingDirectory here(dir.path());
     return startUp(form);
   }
@@ -68,12 +68,34 @@ TEST_F(StartUp, AMissingListFileIsFatal) {
     SCOPED_TRACE(absent);
     writeLists();
     std::filesystem::remove(dir.path() / absent);
-    const auto error = run();
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->file, absent);
-    EXPECT_NE(error->report().find(absent), std::string::npos) << error->report();
+    const auto failure = run();
+    ASSERT_TRUE(failure);
+    ASSERT_EQ(failure->errors.size(), 1u);
+    EXPECT_EQ(failure->errors[0].file, absent);
     EXPECT_TRUE(form.messages.empty());  // the caller reports it and ends the program
   }
+}
+
+// Every list is tried: the message names each file that failed, the folder on a line of
+// its own, and ends with what to do.
+TEST_F(StartUp, TheMessageNamesEveryFailedFileTheFolderAndTheRemedy) {
+  dir.write(GRID_LIST_FILE, {"grid systems", "#", "", ""});
+  const auto failure = run();
+  ASSERT_TRUE(failure);
+  EXPECT_EQ(startUpFailureMessage(*failure, "/home/ann/grids", false),
+            "Velqora cannot start, because it could not load its lists:\n"
+            "- prj-list.txt: the file does not exist\n"
+            "- gridlist.txt, line 5: the file ends before its end line \"#-\"\n"
+            "- earth-sz.txt: the file does not exist\n"
+            "\n"
+            "Velqora reads its lists from the folder it starts in, which is:\n"
+            "/home/ann/grids\n"
+            "\n"
+            "Put prj-list.txt, gridlist.txt and earth-sz.txt in that folder, or start Velqora in the folder that "
+            "holds them.");
+  const std::string windows = startUpFailureMessage(*failure, "C:\\Grids", true);
+  EXPECT_NE(windows.find("\nC:\\Grids\n"), std::string::npos);
+  EXPECT_TRUE(windows.ends_with("(in a shortcut to Velqora, that folder goes in \"Start in\").")) << windows;
 }
 
 TEST_F(StartUp, ListFilesWithoutRecords) {
@@ -92,7 +114,7 @@ TEST_F(StartUp, ListFilesWithoutRecords) {
   dir.write(PRJ_LIST_FILE, {"#-"});
   error = run();
   ASSERT_TRUE(error);
-  EXPECT_EQ(error->file, PRJ_LIST_FILE);
+  EXPECT_EQ(error->report(), "prj-list.txt: the projection list holds no entry");
 }
 
 // The bundled data: every list loads, and every grid system's grid-group file too.

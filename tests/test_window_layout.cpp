@@ -74,13 +74,19 @@ TEST(WindowLayout, CreationOrderIsTheFocusOrder) {
   EXPECT_EQ(fields, "EDIT1 EDIT2 EDIT3 EDIT4 EDIT5 EDIT6 EDIT7 EDIT8 EDIT9 EDIT10 EDIT11 EDIT12 EDIT13 ");
 }
 
-TEST(WindowLayout, UnitsAreHundredthsOfAnInch) {
-  EXPECT_EQ(unitsToPixels(640, 96), 614);
-  EXPECT_EQ(unitsToPixels(488, 96), 468);
-  EXPECT_EQ(unitsToPixels(59, 96), 57);  // 56.64
-  EXPECT_EQ(unitsToPixels(9, 96), 9);    // 8.64
-  EXPECT_EQ(unitsToPixels(640, 120), 768);
-  EXPECT_EQ(unitsToPixels(17, 144), 24);  // 24.48
+// A unit is 1.33 pixels at 96 DPI, and boxes that touch in the table touch on the screen.
+TEST(WindowLayout, UnitsScaleWithTheDpiAndTouchingBoxesStayApart) {
+  const struct {
+    int units;
+    double dpi;
+    int pixels;
+  } cases[] = {{647, 96, 826}, {480, 96, 613}, {9, 96, 11}, {59, 96, 75}, {647, 120, 1033}, {17, 144, 33}};
+  for (const auto& c : cases) EXPECT_EQ(unitsToPixels(c.units, c.dpi), c.pixels) << c.units << " at " << c.dpi;
+  for (const double dpi : {96.0, 120.0, 144.0, 192.0}) {
+    const PixelBox label = pixelBox(*findControl("TEXT49"), dpi, dpi);  // x 500, w 34
+    const PixelBox field = pixelBox(*findControl("EDIT29"), dpi, dpi);  // x 534
+    EXPECT_EQ(label.x + label.width, field.x) << dpi;
+  }
 }
 
 }  // namespace

@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # Takes docs/window-windows.png: cross-builds the Windows program, starts it under Wine
 # on the bundled data on a virtual X server, picks an ellipsoid, a grid system and a
-# grid group and converts a point as a user would, and photographs the window's client
-# area. Rerunnable; installs what is missing first.
-#   tools/screenshot-windows.sh [BUILD-WIN32-DIR]     (default build-win32/)
+# grid group and converts a point there and back as a user would, and photographs the
+# window's client area. Rerunnable; installs what is missing first.
+#   tools/screenshot-windows.sh [BUILD-WIN32-DIR] [DPI]     (default build-win32/ and 96)
+# At another DPI the picture is docs/window-windows-DPI.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build-win32}
+window_dpi=${2:-96}
+picture=docs/window-windows.png
+[ "$window_dpi" = 96 ] || picture=docs/window-windows-$window_dpi.png
 
 packages=(cmake ninja-build g++-mingw-w64-i686 wine wine32:i386 xvfb xdotool x11-utils imagemagick)
 missing=()
@@ -30,6 +34,10 @@ cmake --build "$build" -j "$(nproc)" --target velqora
 program=$(cd "$build" && pwd)/win32/velqora.exe
 
 . tests/win32/wine_env.sh "$build"
+# Wine takes the DPI from the registry when a program starts; the tests expect 96 after.
+set_dpi() { wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1; }
+trap 'set_dpi 96; wine_cleanup' EXIT
+set_dpi "$window_dpi"
 
 (cd data && exec wine "$program") &
 window=
@@ -47,8 +55,9 @@ pick 503 20 1             # COMBO3, the grid-system list: UTM north zones 1-30
 pick 409 54 1             # COMBO2, the grid-group list: zone 2N
 type_into 533 295 -170.5  # EDIT20, the longitude in decimal degrees
 type_into 533 321 52.25   # EDIT21, the latitude
-click 487 349             # "By Polar Coordinate(Decimal)"
+click 487 349             # "By Polar Coordinate(Decimal)": X, Y and the derived values
+click 143 435             # "By Rectangular Coordinate": back, with the residuals
 sleep 0.5
 
-import -window "$window" docs/window-windows.png
-echo "wrote docs/window-windows.png"
+import -window "$window" "$picture"
+echo "wrote $picture"

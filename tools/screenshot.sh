@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
 # Takes docs/window.png: builds the program, starts it on the bundled data under a
-# virtual X server, picks an ellipsoid, a grid system and a grid group as a user
-# would, and photographs the screen. Rerunnable; installs what is missing first.
-#   tools/screenshot.sh [BUILD-DIR]     (default build/)
+# virtual X server, picks an ellipsoid, a grid system and a grid group, converts a
+# point there and back as a user would, and photographs the window. Rerunnable;
+# installs what is missing first.
+#   tools/screenshot.sh [BUILD-DIR] [DPI]     (default build/ and 96)
+# At another DPI Qt scales the window by DPI/96 and the picture is docs/window-DPI.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 build=${1:-build}
+window_dpi=${2:-96}
+picture=docs/window.png
+[ "$window_dpi" = 96 ] || picture=docs/window-$window_dpi.png
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev
           libbenchmark-dev libproj-dev fonts-liberation xvfb xauth xdotool imagemagick)
@@ -27,7 +32,7 @@ program=$root/$build/qt/velqora
 
 # The virtual X server picks a free display itself and writes its number.
 displayfile=$(mktemp)
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 2560x1600x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
 xvfb=$!
 cleanup() {
   [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true
@@ -41,7 +46,8 @@ display=$(head -1 "$displayfile")
 [ -n "$display" ] || { echo "$(basename "$0"): Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$display"
 
-(cd data && exec "$program") &
+scale=$(awk -v d="$window_dpi" 'BEGIN { print d / 96 }')
+(cd data && QT_SCALE_FACTOR=$scale exec "$program") &
 app=$!
 window=
 for _ in $(seq 200); do
@@ -51,24 +57,17 @@ done
 [ -n "$window" ] || { echo "screenshot: the window did not open" >&2; exit 1; }
 sleep 0.5
 
-# Positions in pixels at 96 DPI: the middle of each closed drop-down list.
-pick() {  # pick X Y N: open the list at X,Y and go N entries down
-  xdotool mousemove --window "$window" "$1" "$2" click 1
-  sleep 0.3
-  for _ in $(seq "$3"); do xdotool key Down; done
-  xdotool key Return
-  sleep 0.3
-}
-pick 350 185 2   # COMBO1, the ellipsoid list: the third ellipsoid
-pick 480 20 1    # COMBO3, the grid-system list: the first grid system
-pick 400 52 1    # COMBO2, the grid-group list: its first grid group
-click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.2; }
-click 520 241    # "Calculate": completes the ellipsoid
-# A point in decimal degrees, converted to grid coordinates.
-click 520 283; xdotool key ctrl+a; xdotool type --delay 20 -- "-170.5"
-click 520 309; xdotool key ctrl+a; xdotool type --delay 20 -- "52.25"
-click 470 335    # "By Polar Coordinate(Decimal)"
-sleep 0.3
+# Mouse and keys by layout positions (units), as the Windows tests use them.
+# shellcheck source=tests/win32/window_input.sh
+. tests/win32/window_input.sh
+pick 366 192 2                # COMBO1, the ellipsoid list: WGS 84
+pick 503 20 1                 # COMBO3, the grid-system list: UTM north zones 1-30
+pick 409 54 1                 # COMBO2, the grid-group list: zone 2N
+type_into 533 295 -170.5      # EDIT20, the longitude in decimal degrees
+type_into 533 321 52.25       # EDIT21, the latitude
+click 487 349                 # "By Polar Coordinate(Decimal)": X, Y and the derived values
+click 143 435                 # "By Rectangular Coordinate": back, with the residuals
+sleep 0.5
 
-import -window "$window" docs/window.png
-echo "wrote docs/window.png"
+import -window "$window" "$picture"
+echo "wrote $picture"

@@ -17,10 +17,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   try {
     velqora::MainWindow window(instance);
     // The lists are loaded once the window and all its controls exist.
-    if (const auto error = velqora::startUp(window.form())) {
-      const std::string report = error->report();
-      std::cerr << "velqora: " << report << '\n';
-      velqora::showFatalError(window.handle(), report);
+    if (const auto failure = velqora::startUp(window.form())) {
+      const std::string folder = velqora::currentFolder();
+      std::cerr << "velqora: " << failure->report() << " (in " << folder << ")\n";
+      velqora::showFatalError(window.handle(), velqora::startUpFailureMessage(*failure, folder, true));
       return 1;
     }
     window.show(showCommand);

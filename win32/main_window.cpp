@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cmath>
 #include <iostream>
 #include <stdexcept>
 #include <string>
@@ -185,15 +184,13 @@ void MainWindow::createControls(HINSTANCE instance) {
     }
   }
   for (const Control& c : mainformControls()) {
-    const HWND control = c.kind == ControlKind::Label    ? labels_.at(c.number)
-                         : c.kind == ControlKind::Field  ? fields_.at(c.number)
-                         : c.kind == ControlKind::List   ? lists_.at(c.number)
-                                                         : buttons_.at(c.number);
-    if (control == nullptr) throw std::runtime_error("cannot create the control " + std::string(c.name));
-    // A label that grows to fit its text lies below the fields and lists it may reach.
-    // Labels take no focus, so this leaves the Tab order as it is.
+    const HWND created = control(c.name);
+    if (created == nullptr) throw std::runtime_error("cannot create the control " + std::string(c.name));
+    // Some label boxes reach a few units into the next field, past the end of their
+    // text; the labels lie below the fields, so a field's frame shows whole. Labels take
+    // no focus, so this leaves the Tab order as it is.
     if (c.kind == ControlKind::Label)
-      SetWindowPos(control, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      SetWindowPos(created, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
 }
 
@@ -208,42 +205,17 @@ void MainWindow::layOut(UINT dpi, POINT topLeft) {
   const HGDIOBJ dcFont = SelectObject(dc.get(), font.get());
   for (const Control& c : mainformControls()) {
     const HFONT controlFont = c.bold ? boldFont.get() : font.get();
-    int x = px(c.x);
-    int y = px(c.y);
-    int width = px(c.w);
-    int height = px(c.h);
+    const auto [x, y, width, height] = pixelBox(c, dpi, dpi);
     switch (c.kind) {
       case ControlKind::Label: {
+        // Every label keeps its box: the layout's scale leaves room for its text.
         const HWND label = labels_.at(c.number);
         SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont), FALSE);
         SelectObject(dc.get(), controlFont);
         TEXTMETRICW metrics{};
         GetTextMetricsW(dc.get(), &metrics);
-        // Arial's widths leave some labels a few pixels short of their text; rather
-        // than wrap and lose a word, the label grows to the right.
-        const std::wstring text = toWide(c.text);
-        const int widest = std::max(width, clientWidth - x);
-        const int lineHeight = metrics.tmHeight;
-        DWORD type = SS_LEFTNOWORDWRAP;
-        if (height < TWO_LINES * lineHeight) {
-          SIZE extent{};
-          GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
-          width = std::clamp(static_cast<int>(extent.cx), width, widest);
-          height = std::max(height, lineHeight);
-        } else {
-          // The two labels laid out for two lines wrap their words, in as many lines.
-          type = SS_LEFT;
-          const auto lines = static_cast<int>(std::lround(static_cast<double>(height) / lineHeight));
-          for (;; ++width) {
-            RECT wrapped{0, 0, width, 0};
-            DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &wrapped,
-                      DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_LEFT);
-            if (wrapped.bottom <= lines * lineHeight || width >= widest) {
-              height = std::max(height, static_cast<int>(wrapped.bottom));
-              break;
-            }
-          }
-        }
+        // The two labels laid out for two lines wrap their words.
+        const DWORD type = height >= TWO_LINES * metrics.tmHeight ? SS_LEFT : SS_LEFTNOWORDWRAP;
         const auto style = static_cast<DWORD>(GetWindowLongW(label, GWL_STYLE));
         SetWindowLongW(label, GWL_STYLE, static_cast<LONG>((style & ~SS_TYPEMASK) | type));
         SetWindowPos(label, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -276,10 +248,27 @@ void MainWindow::layOut(UINT dpi, POINT topLeft) {
   // The controls use the new fonts now; the old ones can go.
   font_ = std::move(font);
   boldFont_ = std::move(boldFont);
+  if (form_) form_->widenOpenLists();
 
   const SIZE outer = outerSizeForClient(SIZE{clientWidth, px(CLIENT_HEIGHT_UNITS)}, WINDOW_STYLE, WINDOW_EX_STYLE, dpi);
   SetWindowPos(window_, nullptr, topLeft.x, topLeft.y, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
   RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+HWND MainWindow::control(std::string_view name) const {
+  const Control* c = findControl(name);
+  if (c == nullptr) return nullptr;
+  switch (c->kind) {
+    case ControlKind::Label:
+      return labels_.at(c->number);
+    case ControlKind::Field:
+      return fields_.at(c->number);
+    case ControlKind::List:
+      return lists_.at(c->number);
+    case ControlKind::Button:
+      return buttons_.at(c->number);
+  }
+  return nullptr;
 }
 
 void MainWindow::centreOnWorkArea() {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <memory>
+#include <string_view>
 
 #include "win32/gdi_handles.h"
 #include "win32/win32_form.h"
@@ -32,6 +33,9 @@ public:
   [[nodiscard]] HWND field(Field field) const { return fields_.at(field); }
   [[nodiscard]] HWND list(List list) const { return lists_.at(list); }
   [[nodiscard]] HWND button(int number) const { return buttons_.at(number); }
+  // The control of that name ("EDIT5", "TEXT64"), or nullptr.
+  [[nodiscard]] HWND control(std::string_view name) const;
+  [[nodiscard]] UINT dpi() const { return dpi_; }
 
   void show(int showCommand);
 

@@ -1,8 +1,12 @@
-// velqora-replay.exe DATA-FOLDER < SCRIPT
+// velqora-replay.exe [--measure] DATA-FOLDER < SCRIPT
 //
 // Starts the window with DATA-FOLDER as the working directory and carries out a script
 // of user actions (window/replay_script.h) on the real controls. Messages are recorded,
 // not shown. The output has LF line ends, byte for byte as the Linux tool's.
+// With --measure, after the script: "MEASURE dpi D client WxH outer WxH", one line per control
+// with its box and its text's extent against the text's room (window/layout_fit.h),
+// then "FIT OK" or a "FIT problem" line for each text that is clipped or control that
+// overlaps another.
 // Exit status: 0 done, 1 the data files could not be loaded (FATAL), 2 a script line
 // that cannot be carried out (ERROR).
 
@@ -14,8 +18,11 @@
 #include <exception>
 #include <iostream>
 #include <string>
+#include <string_view>
 
+#include "win32/alert_box.h"
 #include "win32/common_controls.h"
+#include "win32/layout_measure.h"
 #include "win32/main_window.h"
 #include "win32/user_input.h"
 #include "win32/wide_text.h"
@@ -64,20 +71,36 @@ std::string systemMessage(DWORD error) {
   return velqora::oneLine(velqora::toUtf8(text));
 }
 
+void printMeasurement(const velqora::MainWindow& window) {
+  RECT client{};
+  GetClientRect(window.handle(), &client);
+  RECT outer{};
+  GetWindowRect(window.handle(), &outer);
+  std::cout << "MEASURE dpi " << window.dpi() << " client " << client.right << 'x' << client.bottom << " outer "
+            << outer.right - outer.left << 'x' << outer.bottom - outer.top << '\n';
+  const auto controls = velqora::measureLayout(window);
+  for (const velqora::MeasuredControl& c : controls) std::cout << velqora::describe(c) << '\n';
+  const auto problems = velqora::layoutProblems(controls, client.right, client.bottom);
+  for (const std::string& problem : problems) std::cout << "FIT " << problem << '\n';
+  if (problems.empty()) std::cout << "FIT OK\n";
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t* argv[]) {
   // No CR before LF: the output is compared byte for byte with the Linux tool's.
   _setmode(_fileno(stdin), _O_BINARY);
   _setmode(_fileno(stdout), _O_BINARY);
-  if (argc != 2) {
-    std::cerr << "usage: velqora-replay.exe DATA-FOLDER < SCRIPT\n";
+  const bool measure = argc == 3 && std::wstring_view(argv[1]) == L"--measure";
+  if (argc != 2 && !measure) {
+    std::cerr << "usage: velqora-replay.exe [--measure] DATA-FOLDER < SCRIPT\n";
     return 2;
   }
+  const wchar_t* folder = argv[argc - 1];
   // The folder arrives in UTF-16, so any name Windows can hold works.
-  if (!SetCurrentDirectoryW(argv[1])) {
+  if (!SetCurrentDirectoryW(folder)) {
     const DWORD error = GetLastError();
-    std::cout << "FATAL cannot enter the data folder " << velqora::toUtf8(argv[1]) << ": " << systemMessage(error)
+    std::cout << "FATAL cannot enter the data folder " << velqora::toUtf8(folder) << ": " << systemMessage(error)
               << '\n';
     return 1;
   }
@@ -88,12 +111,14 @@ int wmain(int argc, wchar_t* argv[]) {
     Win32ReplayWindow target(window);
     velqora::ReplayScript script(target, std::cout);
     window.setMessageSink([&script](const std::string& message) { script.recordMessage(message); });
-    if (const auto error = velqora::startUp(window.form())) {
-      std::cout << velqora::fatalLine(error->report()) << '\n';
+    if (const auto failure = velqora::startUp(window.form())) {
+      std::cout << velqora::fatalLine(velqora::startUpFailureMessage(*failure, velqora::currentFolder(), true)) << '\n';
       return 1;
     }
     window.show(SW_SHOWNOACTIVATE);
-    return script.runAll(std::cin);
+    const int status = script.runAll(std::cin);
+    if (status == 0 && measure) printMeasurement(window);
+    return status;
   } catch (const std::exception& e) {
     std::cout << "FATAL " << velqora::oneLine(e.what()) << '\n';
     return 1;

@@ -36,14 +36,21 @@ public:
   // ends where it began (the user browsing the open list and leaving it with Escape).
   bool takeUserChange(List list);
 
+  // Opens every list at least as wide as its widest entry in the list's current font;
+  // called again when the fonts change with the DPI.
+  void widenOpenLists();
+
 private:
   [[nodiscard]] HWND field(Field field) const;
   [[nodiscard]] HWND list(List list) const;
+  // Widens the open list for an entry of that width in pixels (0: for the entries so far).
+  void widenOpenList(List list, int entryWidth);
 
   HWND owner_;
   std::array<HWND, FIELD_COUNT + 1> fields_;
   std::array<HWND, LIST_COUNT + 1> lists_;
   std::array<int, LIST_COUNT + 1> seen_{};
+  std::array<int, LIST_COUNT + 1> widestEntry_{};  // pixels
   MessageSink sink_;
 };
 

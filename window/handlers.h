@@ -1,6 +1,8 @@
 #pragma once
 
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "datafiles/loaders.h"
 
@@ -8,10 +10,23 @@ namespace velqora {
 
 class Form;
 
+// The list files that start-up could not load, each with its report.
+struct StartUpFailure {
+  std::vector<LoadError> errors;
+  // The reports on one line: "gridlist.txt: the file does not exist; earth-sz.txt: ...".
+  [[nodiscard]] std::string report() const;
+};
+
 // Start-up after the window exists: the placeholder of COMBO2, then the projection,
 // grid-system and ellipsoid lists from the current working directory, each showing
-// its first entry. Returns the report of a data file that failed to load.
-std::optional<LoadError> startUp(Form& form);
+// its first entry. Every list is tried, so a failure names every file that did not load.
+std::optional<StartUpFailure> startUp(Form& form);
+
+// What the user is told when start-up fails: the files, the folder they were looked for
+// in (on a line of its own) and what to do; on Windows the remedy names a shortcut's
+// "Start in" folder.
+[[nodiscard]] std::string startUpFailureMessage(const StartUpFailure& failure, const std::string& folder,
+                                                bool onWindows);
 
 // The seven event handlers of the window.
 void BUTTON1_ON(Form& form);     // "Calculate": completes the ellipsoid

@@ -153,7 +153,13 @@ const Control& controlOf(List list) {
 }
 
 int unitsToPixels(int units, double logicalDpi) {
-  return static_cast<int>(std::lround(units * logicalDpi / 100.0));
+  return static_cast<int>(std::lround(units * logicalDpi * LAYOUT_SCALE_PERCENT / 10000.0));
+}
+
+PixelBox pixelBox(const Control& c, double dpiX, double dpiY) {
+  const int x = unitsToPixels(c.x, dpiX);
+  const int y = unitsToPixels(c.y, dpiY);
+  return PixelBox{x, y, unitsToPixels(c.x + c.w, dpiX) - x, unitsToPixels(c.y + c.h, dpiY) - y};
 }
 
 }  // namespace velqora

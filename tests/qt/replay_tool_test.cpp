@@ -127,7 +127,13 @@ TEST(QtReplay, AFatalStartUpErrorEndsWithStatus1) {
   const ReplayRun run = replay(dir.path().string(), "show\n");
   EXPECT_EQ(run.status, 1);
   ASSERT_EQ(run.lines.size(), 1);
-  EXPECT_TRUE(run.lines[0].startsWith("FATAL gridlist.txt")) << run.lines[0].toStdString();
+  // The whole start-up message on one line: both missing files, the folder, the remedy.
+  const QString& line = run.lines[0];
+  EXPECT_TRUE(line.startsWith("FATAL Velqora cannot start")) << line.toStdString();
+  for (const std::string& part :
+       {std::string("gridlist.txt: the file does not exist"), std::string("earth-sz.txt: the file does not exist"),
+        std::filesystem::canonical(dir.path()).string(), std::string("start Velqora in")})
+    EXPECT_TRUE(line.contains(QString::fromStdString(part))) << part << " in " << line.toStdString();
 }
 
 }  // namespace

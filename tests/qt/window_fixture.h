@@ -40,7 +40,7 @@ private:
 public:
   MainWindow window;
   std::vector<std::string> messages;
-  std::optional<LoadError> error;
+  std::optional<StartUpFailure> error;
 };
 
 }  // namespace velqora::testing

@@ -3,6 +3,10 @@
 #   golden     every tests/e2e/golden script through velqora-replay.exe, byte for byte
 #   non-ASCII  a data folder and a grid-group file with accented names, the file named
 #              in gridlist.txt once in UTF-8 and once in Windows-1252
+#   no lists   velqora-replay.exe in an empty folder: the start-up message on its FATAL line
+#   layout     at 96, 120, 144 and 192 DPI, velqora-replay.exe --measure: every label,
+#              button caption and field's longest text within its room by GDI's text
+#              extents, each open list as wide as its widest entry, no control over another
 #   smoke      velqora.exe itself: title, client size at 96 DPI, one conversion by real
 #              mouse clicks and keys against the Linux replay tool, closing by Alt+F4
 #   digits     tools/compare_digits.sh, when both builds have their digit_sweep
@@ -134,6 +138,43 @@ for position in 12 13 14; do
     grep -E '^(FATAL|ALERT|ERROR|EDIT5 |EDIT11 |COMBO)' "$out" | sed 's/^/  /'
   fi
 done
+
+echo "== start-up without lists"
+# Every missing list, the folder in Windows' form and the shortcut's "Start in".
+empty=$work/no-lists
+mkdir -p "$empty"
+empty_w=$(winepath -w "$empty")
+echo show >"$work/show.script"
+replay "$empty_w" "$work/show.script" "$work/no-lists.out"
+status=$?
+line=$(head -1 "$work/no-lists.out")
+missing_all=0
+for part in "FATAL Velqora cannot start" "prj-list.txt: the file does not exist" "gridlist.txt: the file does not exist" \
+            "earth-sz.txt: the file does not exist" "$empty_w" '"Start in"'; do
+  [[ $line == *"$part"* ]] || { missing_all=1; echo "  missing: $part"; }
+done
+[ "$status" -eq 1 ] && [ "$(wc -l <"$work/no-lists.out")" -eq 1 ] && [ "$missing_all" -eq 0 ]
+verdict $? "no lists: one FATAL line with the three files, the folder and the remedy" \
+  "no lists (exit status $status): $line"
+
+echo "== layout fit by GDI's text extents"
+# The measurement follows picks that fill every list, the grid groups of a long-named
+# grid system among them. Wine takes the DPI from the registry when a program starts.
+printf 'pick COMBO1 4\npick COMBO3 5\n' >"$work/measure.script"
+set_dpi() { wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1; }
+for dpi in 96 120 144 192; do
+  set_dpi "$dpi"
+  out=$work/measure-$dpi.out
+  (timeout 60 wine "$replay_exe" --measure "$data_w" <"$work/measure.script" >"$out" 2>"$out.err")
+  status=$?
+  if [ "$status" -eq 0 ] && grep -q "^MEASURE dpi $dpi " "$out" && [ "$(grep '^FIT ' "$out")" = "FIT OK" ]; then
+    pass "layout: $(grep '^MEASURE' "$out" | cut -d' ' -f2-), every text whole, nothing overlaps"
+  else
+    fail "layout at $dpi DPI (exit status $status): see $out"
+    grep -E '^(MEASURE|FIT|FATAL|ERROR)' "$out" | head -12 | sed 's/^/  /'
+  fi
+done
+set_dpi 96
 
 echo "== smoke test of velqora.exe"
 # Layout units are hundredths of a logical inch, rounded to the nearest pixel (px).

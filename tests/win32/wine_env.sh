@@ -28,7 +28,7 @@ trap wine_cleanup EXIT
 
 # The virtual X server picks a free display itself and writes its number.
 wine_displayfile=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$wine_displayfile" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 2560x1600x24 -nolisten tcp 3>"$wine_displayfile" >/dev/null 2>&1 &
 wine_xvfb=$!
 for _ in $(seq 100); do [ -s "$wine_displayfile" ] && break; sleep 0.1; done
 [ -s "$wine_displayfile" ] || { echo "wine_env: Xvfb did not start" >&2; exit 1; }
