@@ -13,7 +13,11 @@
 
 namespace velqora {
 
-Outcome<InverseConversion, ConversionRefusal> convertToGeographic(const Grid& grid, double X, double Y) {
+Outcome<InverseConversion, ConversionRefusal> convertToGeographic(const Grid& grid, double X, double Y,
+                                                                  double toleranceMetres) {
+  // The squared distance in km^2 the estimate must come within (strictly).
+  const double toleranceKm = toleranceMetres / 1000;
+  const double toleranceKm2 = toleranceKm * toleranceKm;
   const Ellipsoid& e = grid.ellipsoid();
   const GridOrigin& o = grid.origin();
   const double Xs = grid.definition().xShift;
@@ -27,6 +31,7 @@ Outcome<InverseConversion, ConversionRefusal> convertToGeographic(const Grid& gr
   double dY = 0;
   GridPoint last;
   int n = 1;
+  bool withinTolerance = false;
   for (;; ++n) {
     // An estimate that is no number or lies outside the projection's domain (a
     // pole, say) has no grid point: the point cannot be converted.
@@ -36,7 +41,10 @@ Outcome<InverseConversion, ConversionRefusal> convertToGeographic(const Grid& gr
     dX = X - estimate->x;
     dY = Y - estimate->y;
     if (n > ITERATION_LIMIT) break;
-    if (dX * dX + dY * dY < TOLERANCE_KM2) break;
+    if (dX * dX + dY * dY < toleranceKm2) {
+      withinTolerance = true;
+      break;
+    }
     const double s = velqora::sin(phi);
     const double N = e.a * e.inverseEccentricity / std::sqrt(e.inverseEccentricity * e.inverseEccentricity - s * s);
     phi = phi + dY / N;
@@ -50,6 +58,7 @@ Outcome<InverseConversion, ConversionRefusal> convertToGeographic(const Grid& gr
   result.longitude = dlam * DEGPRAD + o.lambda0;  // not folded into +-180 degrees
   result.latitude = phi * DEGPRAD;
   result.iterations = n;
+  result.withinTolerance = withinTolerance;
   result.request = {dlam, phi};
   result.estimate = last;
   if (!finite(result.residualX, result.residualY) || !finite(result.longitude, result.latitude))
@@ -57,10 +66,9 @@ Outcome<InverseConversion, ConversionRefusal> convertToGeographic(const Grid& gr
   return result;
 }
 
-Outcome<InverseConversionWithDerivedValues, ConversionRefusal> convertToGeographicWithDerivedValues(const Grid& grid,
-                                                                                                    double X,
-                                                                                                    double Y) {
-  const auto point = convertToGeographic(grid, X, Y);
+Outcome<InverseConversionWithDerivedValues, ConversionRefusal> convertToGeographicWithDerivedValues(
+    const Grid& grid, double X, double Y, double toleranceMetres) {
+  const auto point = convertToGeographic(grid, X, Y, toleranceMetres);
   if (!point) return point.reason();
   const auto derived = DEGFACT(grid, point->request, point->estimate);
   if (!derived) return derived.reason();

@@ -10,12 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "geodesy/inverse_conversion.h"
 #include "tests/projection_support.h"
 
 namespace velqora {
 namespace {
 
 using geo_test::ellipsoidOf;
+using geo_test::definitionOf;
 using geo_test::ELLIPSOIDS;
 using geo_test::rad;
 using geo_test::rawProjection;
@@ -213,6 +215,45 @@ TEST(ProjectionsAgainstProj, CloseStandardParallelsMoveYSmoothly) {
     }
   }
   EXPECT_LT(std::abs(ys[8] - ys[7]) * 1e6, 0.0001);
+}
+
+// With a tolerance of 0.1 mm instead of the window's 0.1 m, the grid-to-geographic
+// iteration agrees with PROJ's exact inverse within 0.1 mm, on a grid of each
+// projection: PROJ's grid point of a point goes back to that point.
+TEST(ProjectionsAgainstProj, FineToleranceInverseWithinATenthOfAMillimetre) {
+  const geo_test::NamedEllipsoid& grs80 = ELLIPSOIDS[0];
+  struct Row {
+    int code;
+    const char* proj;  // PROJ's projection, its origin at 10 E 45 N, parallels 44 and 47
+    double lon, lat;   // the point
+  };
+  const Row rows[] = {
+      {TRANSVERSE_MERCATOR, "+proj=tmerc +k_0=0.9996", 10.8, 46.1},
+      {OBLIQUE_MERCATOR, "+proj=somerc +k_0=0.9996", 11.2, 44.3},
+      {LAMBERT_TWO_PARALLELS, "+proj=lcc +lat_1=44 +lat_2=47", 9.1, 46.2},
+      {LAMBERT_ONE_PARALLEL, "+proj=lcc +lat_1=45 +k_0=0.9996", 10.9, 45.7},
+      {CASSINI_SOLDNER, "+proj=cass", 10.7, 44.6},
+      {OBLIQUE_STEREOGRAPHIC, "+proj=sterea +k=0.9996", 9.4, 45.9},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.proj);
+    const double k0 = r.code == LAMBERT_TWO_PARALLELS || r.code == CASSINI_SOLDNER ? 1 : 0.9996;
+    const Grid grid = *Grid::make(ellipsoidOf(grs80), definitionOf(r.code, 45, k0, 500, 200, 44, 47, 10));
+    const Pj pj = makePj(std::string(r.proj) + " +lat_0=45 +x_0=500000 +y_0=200000", grs80);
+    // makePj puts +lon_0=0: give PROJ the longitude from the origin.
+    const PJ_COORD xy = proj_trans(pj.get(), PJ_FWD, proj_coord((r.lon - 10) * M_PI / 180, r.lat * M_PI / 180, 0, 0));
+    const auto back = convertToGeographic(grid, xy.xy.x / 1000, xy.xy.y / 1000, 0.0001);
+    ASSERT_TRUE(back);
+    EXPECT_TRUE(back->withinTolerance);
+    const double metresPerDegree = 6371000 * M_PI / 180;
+    const double dEast = (back->longitude - r.lon) * metresPerDegree * std::cos(r.lat * M_PI / 180);
+    const double dNorth = (back->latitude - r.lat) * metresPerDegree;
+    EXPECT_LT(std::hypot(dEast, dNorth) * 1000, 0.1) << back->iterations << " steps";
+    // The window's tolerance stops short of that.
+    const auto coarse = convertToGeographic(grid, xy.xy.x / 1000, xy.xy.y / 1000);
+    ASSERT_TRUE(coarse);
+    EXPECT_LE(coarse->iterations, back->iterations);
+  }
 }
 
 }  // namespace
