@@ -19,18 +19,18 @@ constexpr int MIN_POWER = -20;
 constexpr int MAX_POWER = 308;
 static_assert(MIN_POWER <= 1 - MAX_DIGITS);
 
-double powerOfTen(int p) {
-  static const auto table = [] {
-    std::array<double, MAX_POWER - MIN_POWER + 1> t{};
-    for (int k = MIN_POWER; k <= MAX_POWER; ++k) {
-      std::array<char, 16> literal{};
-      std::snprintf(literal.data(), literal.size(), "1e%d", k);
-      t[k - MIN_POWER] = std::strtod(literal.data(), nullptr);
-    }
-    return t;
-  }();
-  return table[p - MIN_POWER];
+std::array<double, MAX_POWER - MIN_POWER + 1> powersOfTen() {
+  std::array<double, MAX_POWER - MIN_POWER + 1> t{};
+  for (int k = MIN_POWER; k <= MAX_POWER; ++k) {
+    std::array<char, 16> literal{};
+    std::snprintf(literal.data(), literal.size(), "1e%d", k);
+    t[k - MIN_POWER] = std::strtod(literal.data(), nullptr);
+  }
+  return t;
 }
+const std::array<double, MAX_POWER - MIN_POWER + 1> POWERS_OF_TEN = powersOfTen();
+
+double powerOfTen(int p) { return POWERS_OF_TEN[p - MIN_POWER]; }
 
 char signCharacter(double x) { return x < 0 ? '-' : '+'; }
 
@@ -112,6 +112,26 @@ std::string exactSecondsText(double a) {
 
 bool isDigitValue(float d) { return d >= 0 && d <= 9; }
 
+// The decimal position of the first digit of A > 0: the largest p with 10^p <= A, and 0
+// below 10. The digit steps start there. They would start as well one place higher,
+// where the first step finds the digit 0 and moves down: what ln A / ln 10 + 0.01
+// rounds to, a place higher for values just below a power of ten, gives the same
+// digits. Found from A's binary exponent and the table of powers instead of a logarithm.
+int leadingPosition(double A) {
+  if (!(A >= 10)) return 0;
+  int e = 0;
+  std::frexp(A, &e);  // A lies in [2^(e-1), 2^e)
+  // Just under log10(2), so that p does not exceed the true position; the loop below
+  // brings it up.
+  int p = static_cast<int>((e - 1) * 0.30102999566398114);
+  while (p < MAX_POWER && powerOfTen(p + 1) <= A) ++p;
+  return p;
+}
+
+// floor(q) as the digit steps take it: for the quotients of a digit, 0 <= q < 10, the
+// truncation to an integer is the floor and costs no call.
+double floorOfQuotient(double q) { return q >= 0 && q < 16 ? static_cast<double>(static_cast<int>(q)) : std::floor(q); }
+
 }  // namespace
 
 std::string DSPDCM(double x, int n) {
@@ -120,16 +140,17 @@ std::string DSPDCM(double x, int n) {
   // the powers of ten it reaches.
   n = std::clamp(n, MIN_DIGITS, MAX_DIGITS);
   if (x == 0) return "+0";
-  std::string text(1, signCharacter(x));
+  // The sign, at most 12 digits and the point; zeros of a large integer part are
+  // appended at the end.
+  std::array<char, 2 + MAX_DIGITS> text{};
+  std::size_t length = 0;
+  text[length++] = signCharacter(x);
   double A = std::fabs(x);
-  static const double LN10 = velqora::log(10.0);  // the same bits every call, taken once
-  const double magnitude = velqora::log(A) / LN10 + static_cast<double>(0.01f);
-  int P = static_cast<int>(std::floor(magnitude));
-  if (P < 0) P = 0;
+  int P = leadingPosition(A);
   int K = 0;
   for (;;) {
     const double power = powerOfTen(P);
-    const float D = static_cast<float>(std::floor(A / power));
+    const float D = static_cast<float>(floorOfQuotient(A / power));
     A = A - static_cast<double>(D) * power;
     if (K == 0 && D == 0 && P > 0) {
       --P;
@@ -137,16 +158,17 @@ std::string DSPDCM(double x, int n) {
     }
     // Near a digit boundary the double remainders can step outside 0..9; the
     // text then comes from the exact decimal value of x instead.
-    if (!isDigitValue(D)) return text.substr(0, 1) + exactDecimalDigits(std::fabs(x), n);
-    text += static_cast<char>('0' + static_cast<int>(D));
+    if (!isDigitValue(D)) return std::string(1, text[0]) + exactDecimalDigits(std::fabs(x), n);
+    text[length++] = static_cast<char>('0' + static_cast<int>(D));
     ++K;
-    if (P < 1 && A == 0) return text;
+    if (P < 1 && A == 0) return {text.data(), length};
     if (K == n) break;
-    if (P == 0) text += '.';
+    if (P == 0) text[length++] = '.';
     --P;
   }
-  if (P > 0) text.append(static_cast<std::size_t>(P), '0');
-  return text;
+  std::string result(text.data(), length);
+  if (P > 0) result.append(static_cast<std::size_t>(P), '0');
+  return result;
 }
 
 std::string unsignedText(double x, int n) {
