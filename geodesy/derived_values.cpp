@@ -33,6 +33,22 @@ Outcome<DerivedValues, ConversionRefusal> DEGFACT(const Grid& grid, const Projec
   return v;
 }
 
+bool derivedValuesCannotFail(const Grid& grid, const ProjectionRequest& request, const GridPoint& atRequest) {
+  if (!latitudeInside(request.phi + (1 / DEGPRAD) / 360)) return false;
+  const double k0 = grid.definition().scaleFactor;
+  if (!(k0 >= 1e-4 && k0 <= 1e4) || !(std::fabs(atRequest.x) <= 1e6 && std::fabs(atRequest.y) <= 1e6)) return false;
+  switch (grid.definition().projection) {
+    case TRANSVERSE_MERCATOR:
+    case CASSINI_SOLDNER:
+      return true;
+    case LAMBERT_TWO_PARALLELS:
+    case LAMBERT_ONE_PARALLEL:
+      return std::fabs(*grid.coneConstant() * request.dlam) <= 1.3;
+    default:
+      return false;
+  }
+}
+
 DerivedTexts derivedTexts(const DerivedValues& values) {
   DerivedTexts t;
   t.tangent = DSPDCM(values.tangent, 11);

@@ -27,6 +27,24 @@ struct DerivedValues {
 [[nodiscard]] Outcome<DerivedValues, ConversionRefusal> DEGFACT(const Grid& grid, const ProjectionRequest& request,
                                                                 const GridPoint& atRequest);
 
+// False wherever DEGFACT may refuse the point whose grid point atRequest the conversion
+// has just computed; true only where it cannot, so that a caller that does not show the
+// derived values may leave them uncomputed there and still refuse exactly the points
+// the window refuses. DEGFACT refuses when 10 arc-seconds north lies beyond the pole or
+// outside the projection's area, or when the grid's northward step is 0 or too small for
+// a tangent. Where it cannot:
+//   - the point 10 arc-seconds north lies south of the pole;
+//   - the scale factor lies within 1e-4..1e4 and the grid point within 1e6 km of the
+//     grid's zero, so that a northward step of even 1 m is far above the rounding of Y;
+//   - Transverse Mercator and Cassini-Soldner: their longitude limit holds at both points
+//     alike, and the meridian turns less than 20 degrees from grid north there;
+//   - Lambert: the meridian turns by n dlam, and |n dlam| <= 1.3 rad leaves the step
+//     at least a quarter of its length northward.
+// The oblique Mercator and the stereographic turn their meridians through 90 degrees
+// at moderate distances from the origin: their derived values are always computed.
+[[nodiscard]] bool derivedValuesCannotFail(const Grid& grid, const ProjectionRequest& request,
+                                           const GridPoint& atRequest);
+
 // The texts the window writes, field by field.
 struct DerivedTexts {
   std::string tangent;          // EDIT30: 11 digits, signed

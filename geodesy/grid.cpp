@@ -76,6 +76,12 @@ Outcome<Grid, ConversionRefusal> Grid::make(const Ellipsoid& ellipsoid, const Gr
   return Grid(ellipsoid, definition, o, *projection);
 }
 
+std::optional<double> Grid::coneConstant() const {
+  if (const auto* p = std::get_if<LambertTwoParallels>(&projection_)) return p->coneConstant();
+  if (const auto* p = std::get_if<LambertOneParallel>(&projection_)) return p->coneConstant();
+  return std::nullopt;
+}
+
 Outcome<GridPoint, ConversionRefusal> Grid::PRJSL(double dlam, double phi) const {
   if (!(std::fabs(dlam) <= LONGITUDE_DIFFERENCE_LIMIT)) return ConversionRefusal::outsideArea;
   const Projected raw = std::visit(Overloaded{

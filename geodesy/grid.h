@@ -9,6 +9,7 @@
 //   Grid::make(ellipsoid, definition)   the grid, or why the two make none
 //   grid.PRJSL(dlam, phi)               grid coordinates of a point (the dispatcher)
 
+#include <optional>
 #include <variant>
 
 #include "geodesy/cassini_soldner.h"
@@ -67,6 +68,9 @@ class Grid {
   [[nodiscard]] const GridDefinition& definition() const { return definition_; }
   [[nodiscard]] const GridOrigin& origin() const { return origin_; }
   [[nodiscard]] const MeridianArc& meridianArc() const { return arc_; }
+
+  // The cone constant of a Lambert grid (codes 3 and 4); nothing for the others.
+  [[nodiscard]] std::optional<double> coneConstant() const;
 
  private:
   using Projection = std::variant<TransverseMercator, ObliqueMercator, LambertTwoParallels, LambertOneParallel,

@@ -19,6 +19,9 @@ class LambertOneParallel {
   // Raw X and Y of the point dlam (longitude difference from the origin) and phi.
   [[nodiscard]] Projected LC1XYZ(double dlam, double phi) const { return cone_.pointOnCone(dlam, phi); }
 
+  // The cone constant n: the grid turns the meridian at dlam by n dlam.
+  [[nodiscard]] double coneConstant() const { return cone_.n; }
+
  private:
   explicit LambertOneParallel(const LambertCone& cone) : cone_(cone) {}
   LambertCone cone_;

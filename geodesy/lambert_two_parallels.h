@@ -23,6 +23,9 @@ class LambertTwoParallels {
   // Raw X and Y of the point dlam (longitude difference from the origin) and phi.
   [[nodiscard]] Projected LC2XYZ(double dlam, double phi) const { return cone_.pointOnCone(dlam, phi); }
 
+  // The cone constant n: the grid turns the meridian at dlam by n dlam.
+  [[nodiscard]] double coneConstant() const { return cone_.n; }
+
  private:
   explicit LambertTwoParallels(const LambertCone& cone) : cone_(cone) {}
   LambertCone cone_;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 #include <string>
 
 #include "geodesy/derived_values.h"
@@ -105,6 +106,37 @@ TEST(Degfact, NoAnswerWithoutASecondPointOrANorthwardStep) {
     ASSERT_FALSE(v);
     EXPECT_EQ(v.reason(), ConversionRefusal::outsideArea);
   }
+}
+
+// Where derivedValuesCannotFail says so, DEGFACT answers: over random points of every
+// projection, from the origin out to the domains' edges, at the poles, with the
+// Lambert meridians turned through 90 degrees, and with extreme scale factors.
+TEST(Degfact, WhereTheyCannotFailTheyAnswer) {
+  const Ellipsoid grs80 = ellipsoidOf(6378.137, 298.257222101);
+  std::mt19937_64 random(7);
+  std::uniform_real_distribution<double> unit(0, 1);
+  int skipped = 0;
+  for (const double k0 : {1.0, 0.9996, 1e-5, 2e4}) {
+    for (const int code : {1, 2, 3, 4, 5, 6}) {
+      for (const double lat0 : {-60.0, 0.5, 46.95, 89.0}) {
+        const auto grid = Grid::make(grs80, definitionOf(code, lat0, k0, 500, -3000, lat0 - 2, lat0 + 3));
+        if (!grid) continue;
+        for (int i = 0; i < 3000; ++i) {
+          const double phi = (unit(random) < 0.2 ? 89.99 + unit(random) * 0.0099 : 180 * unit(random) - 90) / DEGPRAD;
+          const double dlam = (unit(random) < 0.5 ? 12 : 400) * (2 * unit(random) - 1) / DEGPRAD;
+          const auto point = grid->PRJSL(dlam, phi);
+          if (!point) continue;
+          if (!derivedValuesCannotFail(*grid, {dlam, phi}, *point)) {
+            ++skipped;
+            continue;
+          }
+          ASSERT_TRUE(DEGFACT(*grid, {dlam, phi}, *point))
+              << "code " << code << " k0 " << k0 << " lat0 " << lat0 << " dlam " << dlam << " phi " << phi;
+        }
+      }
+    }
+  }
+  EXPECT_GT(skipped, 0);
 }
 
 }  // namespace
