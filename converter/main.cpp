@@ -114,11 +114,8 @@ void addOptions(CLI::App& app, CommandLine& c) {
   app.add_option("--columns", c.columns, "Coordinate columns by number or header name: 3,4 or lon,lat")
       ->type_name("LIST")
       ->group(points);
-  CLI::Option* header =
-      app.add_flag("--header", c.header, "The first line is a header, whatever it holds")->group(points);
-  app.add_flag("--no-header", c.noHeader, "The first line is a point, whatever it holds")
-      ->group(points)
-      ->excludes(header);
+  app.add_flag("--header", c.header, "The first line is a header, whatever it holds")->group(points);
+  app.add_flag("--no-header", c.noHeader, "The first line is a point, whatever it holds")->group(points);
 }
 
 // The arguments of the command line as UTF-8.
@@ -154,6 +151,7 @@ BatchOptions batchOptions(const CommandLine& c, std::size_t coordinateCount) {
       throw UsageError("--columns: " + std::to_string(coordinateCount) + " columns are needed, \"" + *c.columns +
                        "\" names " + std::to_string(options.columns.size()));
   }
+  if (c.header && c.noHeader) throw UsageError("--header and --no-header: one or the other");
   if (c.header) options.header = true;
   if (c.noHeader) {
     options.header = false;
