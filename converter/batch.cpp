@@ -82,6 +82,12 @@ Batch::~Batch() = default;
 std::optional<std::string> Batch::run(LineReader& lines, const std::string& name, const Tick& tick) {
   FileState file(name);
   Part& direct = parts_.front();  // for the lines that do not go through a chunk
+  const auto goOn = [&] {
+    cancelled_ = tick && !tick(lines.bytesRead(), counts_.points);
+    return !cancelled_;
+  };
+  // A spreadsheet reads the output as UTF-8 only when it starts with the mark.
+  if (lines.byteOrderMark() && out_.untouched()) out_.text() += UTF8_BYTE_ORDER_MARK;
   while (const std::optional<Line> line = lines.next()) {
     if (file.inLongLine) {
       // The rest of a line too long to hold: it goes out as it came, then its ERROR.
@@ -93,6 +99,7 @@ std::optional<std::string> Batch::run(LineReader& lines, const std::string& name
         emit(direct);
       }
       out_.lineDone();
+      if (!goOn()) return std::nullopt;
       continue;
     }
     ++file.lineNumber;
@@ -103,6 +110,7 @@ std::optional<std::string> Batch::run(LineReader& lines, const std::string& name
           file.seenData ? file.delimiter : options_.delimiter.value_or(detectDelimiter(line->text));
       out_.text() += line->text;
       out_.lineDone();
+      if (!goOn()) return std::nullopt;
       continue;
     }
     if (!file.seenData && !isPassThrough(line->text)) {
@@ -121,9 +129,9 @@ std::optional<std::string> Batch::run(LineReader& lines, const std::string& name
     chunk_.push_back({chunkBytes_.size(), line->text.size(), endOf(*line).size(), file.lineNumber});
     chunkBytes_ += line->text;
     chunkBytes_ += endOf(*line);
-    if (chunk_.size() == options_.chunkLines) {
+    if (chunk_.size() == options_.chunkLines || chunkBytes_.size() >= options_.chunkBytes) {
       convertChunk(file);
-      if (tick) tick(lines.bytesRead(), counts_.points);
+      if (!goOn()) return std::nullopt;
     }
   }
   convertChunk(file);
@@ -132,7 +140,7 @@ std::optional<std::string> Batch::run(LineReader& lines, const std::string& name
     fail(file, direct, {}, {}, file.lineNumber, file.longLineDelimiter, TOO_LONG);
     emit(direct);
   }
-  if (tick) tick(lines.bytesRead(), counts_.points);
+  (void)goOn();
   return std::nullopt;
 }
 
@@ -158,8 +166,14 @@ std::optional<std::string> Batch::takeFirstDataLine(FileState& file, std::string
     if (found == fields.end()) return "the header line has no column \"" + column.name + "\"";
     file.columns.push_back(static_cast<std::size_t>(found - fields.begin()));
   }
-  file.header = named || std::none_of(file.columns.begin(), file.columns.end(),
-                                      [&](std::size_t c) { return c < fields.size() && isNumberText(fields[c]); });
+  if (options_.header || named) {
+    file.header = options_.header.value_or(true);
+    return std::nullopt;
+  }
+  // A mistyped point ("16.3725x") still starts like one; only a line of names is a header.
+  file.header = std::all_of(file.columns.begin(), file.columns.end(),
+                            [&](std::size_t c) { return c < fields.size() && !startsLikeNumber(fields[c]); });
+  if (file.header) report_(file.where(file.lineNumber) + "read as a header line");
   return std::nullopt;
 }
 

@@ -22,9 +22,12 @@ namespace {
   throw UsageError(error.report());
 }
 
-// "N" picks position N; anything else is an entry's name, exactly as the list shows it.
+// An entry's name, exactly as the list shows it, or else "N" for position N; so an
+// entry named "2" is picked by its name.
 template <typename NameOf>
 int pick(const std::string& option, const std::string& choice, int count, NameOf nameOf) {
+  for (int i = 0; i < count; ++i)
+    if (nameOf(i) == choice) return i;
   int position = -1;
   const auto [end, error] = std::from_chars(choice.data(), choice.data() + choice.size(), position);
   const bool number = error == std::errc() && end == choice.data() + choice.size();
@@ -32,8 +35,6 @@ int pick(const std::string& option, const std::string& choice, int count, NameOf
   if (number)
     throw UsageError(option + " " + choice + ": positions run from 0 to " + std::to_string(count - 1) +
                      " (see --list)");
-  for (int i = 0; i < count; ++i)
-    if (nameOf(i) == choice) return i;
   throw UsageError(option + ": no entry named \"" + choice + "\" (see --list)");
 }
 

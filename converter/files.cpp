@@ -24,7 +24,16 @@ namespace {
 
 }  // namespace
 
-FileHandle openFile(const std::string& name, const char* mode) {
+std::filesystem::path pathOf(const std::string& utf8) {
+  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string utf8Of(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return {text.begin(), text.end()};
+}
+
+FileHandle openFile(const std::string& name, const char* mode, const std::string& shownName) {
 #ifdef _WIN32
   const auto wide = [](const std::string& text) {
     const int size = static_cast<int>(text.size());
@@ -37,8 +46,13 @@ FileHandle openFile(const std::string& name, const char* mode) {
 #else
   FileHandle file(std::fopen(name.c_str(), mode));
 #endif
-  if (!file) failOn(name, mode[0] == 'r' ? "cannot be opened" : "cannot be created");
+  if (!file) failOn(shownName.empty() ? name : shownName, mode[0] == 'r' ? "cannot be opened" : "cannot be created");
   return file;
+}
+
+bool sameFile(const std::string& a, const std::string& b) {
+  std::error_code unknown;
+  return std::filesystem::equivalent(pathOf(a), pathOf(b), unknown) && !unknown;
 }
 
 void useBinaryMode([[maybe_unused]] std::FILE* stream) {
@@ -67,7 +81,13 @@ bool isTerminal(std::FILE* stream) {
 }
 
 std::size_t FileSource::read(char* buffer, std::size_t size) {
-  const std::size_t got = std::fread(buffer, 1, size, stream_);
+  std::size_t got = 0;
+  if (typed_) {
+    // fread would wait for the whole block.
+    for (int c = 0; got < size && c != '\n' && (c = std::getc(stream_)) != EOF;) buffer[got++] = static_cast<char>(c);
+  } else {
+    got = std::fread(buffer, 1, size, stream_);
+  }
   if (got == 0 && std::ferror(stream_)) failOn(name_, "cannot be read");
   return got;
 }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -20,9 +21,17 @@ struct FileCloser {
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
-// Opens a file by its UTF-8 name (UTF-16 on Windows). Throws std::runtime_error with
-// the name and the system's reason.
-[[nodiscard]] FileHandle openFile(const std::string& name, const char* mode);
+// File names are UTF-8 in the program (UTF-16 to Windows).
+[[nodiscard]] std::filesystem::path pathOf(const std::string& utf8);
+[[nodiscard]] std::string utf8Of(const std::filesystem::path& path);
+
+// Opens a file by its UTF-8 name. Throws std::runtime_error with `shownName` (by
+// default the name) and the system's reason.
+[[nodiscard]] FileHandle openFile(const std::string& name, const char* mode, const std::string& shownName = {});
+
+// Whether two names lead to one file (links followed, hard links included); false
+// when either does not exist.
+[[nodiscard]] bool sameFile(const std::string& a, const std::string& b);
 
 // Standard input and output without text-mode translation.
 void useBinaryMode(std::FILE* stream);
@@ -32,14 +41,18 @@ void useBinaryMode(std::FILE* stream);
 
 [[nodiscard]] bool isTerminal(std::FILE* stream);
 
+// A stream's bytes; from a terminal a typed line at a time, so that each is answered
+// before the next is typed.
 class FileSource final : public ByteSource {
  public:
-  FileSource(std::FILE* stream, std::string name) : stream_(stream), name_(std::move(name)) {}
+  FileSource(std::FILE* stream, std::string name)
+      : stream_(stream), name_(std::move(name)), typed_(isTerminal(stream)) {}
   std::size_t read(char* buffer, std::size_t size) override;
 
  private:
   std::FILE* stream_;
   std::string name_;
+  bool typed_;
 };
 
 class FileSink final : public ByteSink {

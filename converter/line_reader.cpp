@@ -28,7 +28,7 @@ std::size_t MemorySource::read(char* buffer, std::size_t size) {
 }
 
 LineReader::LineReader(ByteSource& source, std::size_t block)
-    : source_(source), block_(std::max<std::size_t>(block, 2)) {}
+    : source_(source), block_(std::max(block, UTF8_BYTE_ORDER_MARK.size() + 1)) {}
 
 bool LineReader::refill() {
   if (atEnd_) return false;
@@ -44,31 +44,58 @@ bool LineReader::refill() {
   return got > 0;
 }
 
+bool LineReader::byteOrderMark() {
+  if (!byteOrderMark_) {
+    // Read only while the bytes could still be the mark, so that a short line typed at
+    // a terminal is answered before the next one comes.
+    const auto couldBeMark = [&] {
+      const std::string_view have(block_.data() + begin_, end_ - begin_);
+      return have.size() < UTF8_BYTE_ORDER_MARK.size() && UTF8_BYTE_ORDER_MARK.starts_with(have);
+    };
+    while (couldBeMark() && refill()) {
+    }
+    byteOrderMark_ = std::string_view(block_.data() + begin_, end_ - begin_).starts_with(UTF8_BYTE_ORDER_MARK);
+    if (*byteOrderMark_) {
+      begin_ += UTF8_BYTE_ORDER_MARK.size();
+      consumed_ += UTF8_BYTE_ORDER_MARK.size();
+    }
+  }
+  return *byteOrderMark_;
+}
+
+Line LineReader::handOut(std::size_t textLength, std::size_t endLength, bool complete) {
+  const char* start = block_.data() + begin_;
+  const Line line{{start, textLength}, {start + textLength, endLength}, complete};
+  begin_ += textLength + endLength;
+  consumed_ += textLength + endLength;
+  return line;
+}
+
 std::optional<Line> LineReader::next() {
-  std::size_t searched = begin_;  // the bytes before this hold no line feed
+  (void)byteOrderMark();
+  std::size_t searched = begin_;  // the bytes before this hold no line end
   for (;;) {
     const char* start = block_.data() + begin_;
-    const auto* feed = static_cast<const char*>(std::memchr(block_.data() + searched, '\n', end_ - searched));
-    if (feed != nullptr) {
-      const auto length = static_cast<std::size_t>(feed - start);
-      const std::size_t textLength = length > 0 && start[length - 1] == '\r' ? length - 1 : length;
-      const Line line{{start, textLength}, {start + textLength, length + 1 - textLength}, true};
-      begin_ += length + 1;
-      consumed_ += length + 1;
-      return line;
+    const char* from = block_.data() + searched;
+    const char* to = block_.data() + end_;
+    const auto* feed = static_cast<const char*>(std::memchr(from, '\n', static_cast<std::size_t>(to - from)));
+    const auto* ret =
+        static_cast<const char*>(std::memchr(from, '\r', static_cast<std::size_t>((feed ? feed : to) - from)));
+    const char* stop = ret != nullptr ? ret : feed;
+    // A carriage return that is the last byte read may be the first of CR LF.
+    if (stop != nullptr && (stop + 1 < to || *stop == '\n' || atEnd_)) {
+      const std::size_t endLength = *stop == '\r' && stop + 1 < to && stop[1] == '\n' ? 2 : 1;
+      return handOut(static_cast<std::size_t>(stop - start), endLength, true);
     }
     const std::size_t pending = end_ - begin_;
-    if (refill()) {
-      searched = begin_ + pending;  // refill moved the pending bytes to the block's start
-      continue;
-    }
+    const std::size_t known = stop != nullptr ? static_cast<std::size_t>(stop - start) : pending;
+    const bool more = refill();
+    searched = begin_ + known;  // refill moved the pending bytes to the block's start
+    if (more || (stop != nullptr && atEnd_)) continue;
     if (pending == 0) return std::nullopt;
-    // The data end without a line feed, or one line fills the block: hand out what
-    // there is.
-    const Line line{{block_.data() + begin_, pending}, {}, atEnd_};
-    begin_ = end_;
-    consumed_ += pending;
-    return line;
+    // The data end without a line end, or one line fills the block: hand out what
+    // there is (up to a carriage return that ends the block, whose line feed may follow).
+    return handOut(known, 0, atEnd_ && stop == nullptr);
   }
 }
 
@@ -166,6 +193,13 @@ bool isNumberText(std::string_view text) {
     if (exponentDigits == 0) return false;
   }
   return i == text.size();
+}
+
+bool startsLikeNumber(std::string_view text) {
+  text = trimmed(text, Delimiter::blanks);
+  if (!text.empty() && (text.front() == '+' || text.front() == '-')) text.remove_prefix(1);
+  if (!text.empty() && text.front() == '.') text.remove_prefix(1);
+  return !text.empty() && isDigit(text.front());
 }
 
 bool isPassThrough(std::string_view line) {

@@ -34,13 +34,17 @@ class MemorySource final : public ByteSource {
 
 struct Line {
   std::string_view text;  // without its line end
-  std::string_view end;   // "\n", "\r\n", or "" for a last line without one and for a piece
+  std::string_view end;   // "\n", "\r\n", "\r", or "" for a last line without one and for a piece
   bool complete = true;   // false: a piece of a line longer than the reader holds; more follows
 };
 
-// The lines of a stream. A line feed ends a line, a carriage return right before it
-// belongs to the line end. Memory is one block however long the stream is: a line
-// longer than the block comes in pieces.
+// The UTF-8 byte-order mark that spreadsheets put before a "CSV UTF-8" file.
+inline constexpr std::string_view UTF8_BYTE_ORDER_MARK = "\xEF\xBB\xBF";
+
+// The lines of a stream. A line ends at a line feed, a carriage return and line feed,
+// or a lone carriage return (old Mac files, and the last byte of a file cut short).
+// A byte-order mark at the stream's start is no part of the first line. Memory is one
+// block however long the stream is: a line longer than the block comes in pieces.
 class LineReader {
  public:
   static constexpr std::size_t DEFAULT_BLOCK = std::size_t{1} << 20;
@@ -51,17 +55,23 @@ class LineReader {
   // next call.
   std::optional<Line> next();
 
+  // Whether the stream starts with UTF8_BYTE_ORDER_MARK, which next() passes over.
+  // Reads the stream's first bytes when next() has not yet.
+  [[nodiscard]] bool byteOrderMark();
+
   // The stream's bytes consumed so far, lines handed out and the one being read.
   [[nodiscard]] std::uint64_t bytesRead() const { return consumed_; }
 
  private:
   bool refill();
+  Line handOut(std::size_t textLength, std::size_t endLength, bool complete);
 
   ByteSource& source_;
   std::vector<char> block_;
   std::size_t begin_ = 0;  // the first byte not handed out
   std::size_t end_ = 0;    // the end of the bytes read into the block
   bool atEnd_ = false;
+  std::optional<bool> byteOrderMark_;  // known once the first bytes are read
   std::uint64_t consumed_ = 0;
 };
 
@@ -94,6 +104,10 @@ class FieldSplitter {
 // one: an optional sign, digits with an optional decimal point (or a point and digits),
 // and an optional exponent: E or D in either case, an optional sign and digits.
 [[nodiscard]] bool isNumberText(std::string_view text);
+
+// True when the text (blanks before it aside) begins as such a number does: a digit,
+// or a sign or decimal point before one. "16.3725x" does, "lon" and "-" do not.
+[[nodiscard]] bool startsLikeNumber(std::string_view text);
 
 // Blank lines (nothing but blanks) and lines beginning with '#' pass through unchanged.
 [[nodiscard]] bool isPassThrough(std::string_view line);

@@ -12,6 +12,8 @@
 
 #include "converter/batch.h"
 #include "converter/conversion_setup.h"
+#include "converter/data_folder.h"
+#include "converter/file_conversion.h"
 #include "converter/files.h"
 #include "converter/parallel.h"
 #include "converter/progress.h"
@@ -30,22 +32,15 @@ constexpr int EXIT_USAGE = 2;
 constexpr std::uint64_t PROGRESS_MIN_BYTES = 1 << 20;
 const std::string STANDARD_INPUT = "-";
 
-std::filesystem::path pathOf(const std::string& utf8) {
-  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
-std::string utf8Of(const std::filesystem::path& path) {
-  const std::u8string text = path.u8string();
-  return {text.begin(), text.end()};
-}
-
 struct CommandLine {
   Choices choices;
-  std::string data = ".";
+  std::string data;
   std::vector<std::string> files;
   std::optional<std::string> output;
   std::optional<std::string> delimiter;
   std::optional<std::string> columns;
+  bool header = false;
+  bool noHeader = false;
   bool list = false;
 };
 
@@ -59,12 +54,19 @@ void addOptions(CLI::App& app, CommandLine& c) {
       "Each line holds one point: its coordinates are the first fields (or those --columns names),\n"
       "separated by commas, semicolons, tabs or blanks. A line goes out as it came, then the delimiter\n"
       "and the results, each the text the window shows. Blank lines and lines starting with '#' pass\n"
-      "unchanged; a first line whose coordinates are not numbers is a header and gets the result names.\n"
+      "unchanged. A first line none of whose coordinates starts like a number is a header, gets the\n"
+      "result names and is reported as FILE:LINE: read as a header line; any other first line is a point.\n"
       "A point that cannot be converted gets one field \"ERROR: reason\", and standard error FILE:LINE: reason.\n"
-      "Exit status: 0 every point converted, 1 some not, 2 a usage error or lists that cannot be read.");
+      "Lines end with LF, CR LF or CR. A UTF-8 byte-order mark before a file is passed over, and the\n"
+      "output starts with one. -o FILE is written whole when the run ends, or not at all.\n"
+      "NAME|N picks the entry of that exact name, else the one at 0-based position N (see --list).\n"
+      "Exit status: 0 every point converted, 1 some not, 2 a usage error, lists or a file that cannot be\n"
+      "read, or an output that cannot be written (-o FILE is then as it was).");
   app.add_option("FILE", c.files, "Point files, read in order; none or - for standard input")->type_name("");
   app.add_option("-o,--output", c.output, "Write to FILE, not to standard output")->type_name("FILE");
-  app.add_option("--data", c.data, "Folder of prj-list.txt, gridlist.txt, earth-sz.txt")
+  app.add_option("--data", c.data,
+                 "Folder of prj-list.txt, gridlist.txt, earth-sz.txt\n"
+                 "(default: this folder if it holds them, else the installed lists)")
       ->type_name("DIR")
       ->capture_default_str();
   app.add_flag("--list", c.list, "List ellipsoids, projections, grid systems (and with --grid-system its grid groups)");
@@ -112,6 +114,8 @@ void addOptions(CLI::App& app, CommandLine& c) {
   app.add_option("--columns", c.columns, "Coordinate columns by number or header name: 3,4 or lon,lat")
       ->type_name("LIST")
       ->group(points);
+  app.add_flag("--header", c.header, "The first line is a header, whatever it holds")->group(points);
+  app.add_flag("--no-header", c.noHeader, "The first line is a point, whatever it holds")->group(points);
 }
 
 // The arguments of the command line as UTF-8.
@@ -147,27 +151,54 @@ BatchOptions batchOptions(const CommandLine& c, std::size_t coordinateCount) {
       throw UsageError("--columns: " + std::to_string(coordinateCount) + " columns are needed, \"" + *c.columns +
                        "\" names " + std::to_string(options.columns.size()));
   }
+  if (c.header && c.noHeader) throw UsageError("--header and --no-header: one or the other");
+  if (c.header) options.header = true;
+  if (c.noHeader) {
+    options.header = false;
+    if (std::any_of(options.columns.begin(), options.columns.end(), [](const Column& k) { return k.number == 0; }))
+      throw UsageError("--no-header: --columns must then give numbers, there are no names to find");
+  }
+  options.threads = availableThreads();
   return options;
 }
+
+// Reports on standard error, below a progress line while a large file is converted.
+class TerminalEvents final : public ConversionEvents {
+ public:
+  void report(const std::string& line) override {
+    if (progress_) {
+      progress_->message(line);
+    } else {
+      std::fprintf(stderr, "%s\n", line.c_str());
+    }
+  }
+  void inputStarted(const NamedFile& /*input*/, std::uint64_t size) override {
+    progress_.emplace(stderr, terminal_ && size > PROGRESS_MIN_BYTES, size);
+  }
+  bool progress(std::uint64_t bytesRead, std::uint64_t points) override {
+    if (progress_) progress_->update(bytesRead, points);
+    return true;
+  }
+  void inputEnded() override { progress_.reset(); }
+
+ private:
+  bool terminal_ = isTerminal(stderr);
+  std::optional<ProgressLine> progress_;
+};
 
 int run(const CommandLine& c) {
   // Input and output names are taken relative to the folder the program starts in; the
   // lists, and the grid-group files they name, relative to the data folder.
-  struct Input {
-    std::string name;  // as given, for reports
-    std::string path;  // absolute, or "-"
-  };
-  std::vector<Input> inputs;
+  ConversionJob job;
   for (const std::string& name : c.files.empty() ? std::vector<std::string>{STANDARD_INPUT} : c.files) {
     if (name == STANDARD_INPUT) {
-      inputs.push_back({"<stdin>", name});
+      job.inputs.push_back({"<stdin>", ""});
       continue;
     }
-    inputs.push_back({name, utf8Of(std::filesystem::absolute(pathOf(name)))});
+    job.inputs.push_back({name, utf8Of(std::filesystem::absolute(pathOf(name)))});
     (void)openFile(name, "rb");
   }
-  const std::optional<std::string> output =
-      c.output ? std::optional<std::string>(utf8Of(std::filesystem::absolute(pathOf(*c.output)))) : std::nullopt;
+  if (c.output) job.output = {*c.output, utf8Of(std::filesystem::absolute(pathOf(*c.output)))};
 
   std::error_code entered;
   std::filesystem::current_path(pathOf(c.data), entered);
@@ -180,68 +211,49 @@ int run(const CommandLine& c) {
     return EXIT_ALL_CONVERTED;
   }
   const PointConversion conversion = makeConversion(lists, c.choices);
-  BatchOptions options = batchOptions(c, conversion.coordinateCount);
+  job.options = batchOptions(c, conversion.coordinateCount);
 
   // Nothing is written before everything above has been checked.
-  FileHandle outputFile;
-  if (output) outputFile = openFile(*output, "wb");
-  std::FILE* out = output ? outputFile.get() : stdout;
-  useBinaryMode(out);
-  FileSink sink(out, output.value_or("standard output"));
-  // Points typed at a terminal are answered line by line.
-  const bool typed =
-      std::any_of(inputs.begin(), inputs.end(), [](const Input& i) { return i.path == STANDARD_INPUT; }) &&
-      isTerminal(stdin);
-  BufferedOutput buffered(sink, typed ? 0 : BufferedOutput::DEFAULT_BLOCK);
-  if (typed) options.chunkLines = 1;
-  options.threads = availableThreads();
-
-  const bool terminal = isTerminal(stderr);
-  ProgressLine* progress = nullptr;
-  Batch batch(conversion, options, buffered, [&](const std::string& line) {
-    if (progress != nullptr) {
-      progress->message(line);
-    } else {
-      std::fprintf(stderr, "%s\n", line.c_str());
-    }
-  });
-  for (const Input& input : inputs) {
-    FileHandle file;
-    std::FILE* in = stdin;
-    if (input.path != STANDARD_INPUT) {
-      file = openFile(input.path, "rb");
-      in = file.get();
-    }
-    useBinaryMode(in);
-    const std::optional<std::uint64_t> size = regularFileSize(in);
-    ProgressLine line(stderr, terminal && size && *size > PROGRESS_MIN_BYTES, size.value_or(0));
-    progress = &line;
-    const std::uint64_t pointsBefore = batch.counts().points;
-    FileSource source(in, input.name);
-    LineReader lines(source);
-    const auto fault = batch.run(lines, input.name, [&](std::uint64_t bytes, std::uint64_t points) {
-      line.update(bytes, points - pointsBefore);
-    });
-    progress = nullptr;
-    line.erase();
-    if (fault) {
-      buffered.flush();
-      sink.close();
-      report(*fault);
-      return EXIT_USAGE;
-    }
+  TerminalEvents events;
+  const ConversionOutcome outcome = runConversion(job, conversion, events);
+  if (!outcome.failure.empty()) {
+    std::fflush(stdout);
+    report(outcome.failure);
+    return EXIT_USAGE;
   }
-  buffered.flush();
-  sink.close();
-  return batch.counts().failed == 0 ? EXIT_ALL_CONVERTED : EXIT_SOME_FAILED;
+  return outcome.counts.failed == 0 ? EXIT_ALL_CONVERTED : EXIT_SOME_FAILED;
 }
+
+#ifdef _WIN32
+// The console's output code page, put back when the program ends, Ctrl+C included.
+UINT consoleOutputCodePage = 0;
+
+BOOL WINAPI restoreCodePageOnBreak(DWORD /*event*/) {
+  SetConsoleOutputCP(consoleOutputCodePage);
+  return FALSE;  // and on to the default handling, which ends the program
+}
+
+struct Utf8Console {
+  Utf8Console() {
+    consoleOutputCodePage = GetConsoleOutputCP();
+    if (consoleOutputCodePage == 0) return;  // no console
+    SetConsoleCtrlHandler(restoreCodePageOnBreak, TRUE);
+    SetConsoleOutputCP(CP_UTF8);
+  }
+  ~Utf8Console() {
+    if (consoleOutputCodePage != 0) SetConsoleOutputCP(consoleOutputCodePage);
+  }
+  Utf8Console(const Utf8Console&) = delete;
+  Utf8Console& operator=(const Utf8Console&) = delete;
+};
+#endif
 
 }  // namespace
 
 int main(int argc, char** argv) {
 #ifdef _WIN32
   // The names and texts of the lists go out as UTF-8; a console shows them so too.
-  SetConsoleOutputCP(CP_UTF8);
+  const Utf8Console console;
 #endif
   CLI::App app(
       "velqora-convert: converts points between longitude and latitude and map grid X and Y,\n"
@@ -249,6 +261,7 @@ int main(int argc, char** argv) {
       "velqora-convert");
   app.set_version_flag("--version", std::string("velqora-convert ") + VELQORA_VERSION);
   CommandLine c;
+  c.data = defaultDataFolder();
   addOptions(app, c);
   const std::vector<std::string> args = arguments(argc, argv);
   std::vector<const char*> pointers;

@@ -29,13 +29,17 @@ class BufferedOutput {
   }
   void flush() {
     if (!pending_.empty()) sink_.write(pending_);
+    written_ = written_ || !pending_.empty();
     pending_.clear();
   }
+  // Nothing has gone out yet.
+  [[nodiscard]] bool untouched() const { return !written_ && pending_.empty(); }
 
  private:
   ByteSink& sink_;
   std::size_t block_;
   std::string pending_;
+  bool written_ = false;
 };
 
 }  // namespace velqora::convert

@@ -35,7 +35,13 @@ TEST(Command, StatusOutputAndReports) {
       {utm33(), "lon lat\n15 0\n# note\n\n15 abc\n15 90\n", 1,
        "lon lat x_km y_km\n15 0 +500 +0\n# note\n\n15 abc \"ERROR: field 2 is not a number: abc\"\n15 90 \"ERROR: " +
            outside + "\"\n",
-       "<stdin>:5: field 2 is not a number: abc\n<stdin>:6: " + outside + "\n"},
+       "<stdin>:1: read as a header line\n<stdin>:5: field 2 is not a number: abc\n<stdin>:6: " + outside + "\n"},
+      // A mistyped first point is no header; a byte-order mark is passed over and written back.
+      {utm33(), "16.3725x,48.2O83\n", 1, "16.3725x,48.2O83,ERROR: field 1 is not a number: 16.3725x\n",
+       "<stdin>:1: field 1 is not a number: 16.3725x\n"},
+      {utm33({"--columns", "lon,lat"}), "\xEF\xBB\xBFlon,lat\r\n15,0\r", 0,
+       "\xEF\xBB\xBFlon,lat,x_km,y_km\r\n15,0,+500,+0\r", ""},
+      {utm33({"--no-header", "--columns", "lon,lat"}), "", 2, "", "--no-header"},
       {utm33({"--sexagesimal"}), "15;0;0;0;0;0\r\n14;30;;-0;30;\r\n", 0,
        "15;0;0;0;0;0;+500;+0\r\n14;30;;-0;30;;+444.36391201;-55.267155622\r\n", ""},
       // The sign of the degrees text is the whole angle's: -0 30 is half a degree south.
@@ -57,6 +63,7 @@ TEST(Command, StatusOutputAndReports) {
       {utm33({"--columns", "1"}), "", 2, "", "--columns: 2 columns are needed"},
       {utm33({"--delimiter", "|"}), "", 2, "", "--delimiter"},
       {utm33({"/no/such/file"}), "", 2, "", "/no/such/file: cannot be opened"},
+      {utm33({"-o", "/no/such/folder/out.txt"}), "", 2, "", "/no/such/folder/out.txt: cannot be created"},
       {utm33({"--bogus"}), "", 2, "", "--bogus"},
       {{"--help"}, "", 0, "", ""},
   };
@@ -124,6 +131,109 @@ TEST(Command, BrokenListStopsBeforeAnythingIsWritten) {
   std::stringstream text;
   text << out.rdbuf();
   EXPECT_EQ(text.str(), "15 0 +500 +0\n15 0 +500 +0\n15 0 +500 +0\n");
+}
+
+// -o FILE is written whole when the run ends well, else left as it was, with no
+// temporary file behind; an output that is an input is refused. Memory stays small
+// however long the lines.
+TEST(Command, OutputWrittenWholeOrNotAtAll) {
+  const ScratchFolder folder;
+  folder.write("pts.txt", "15 0\n");
+  std::filesystem::create_symlink("pts.txt", folder.path() + "/link.txt");
+  std::filesystem::create_hard_link(folder.path() + "/pts.txt", folder.path() + "/hard.txt");
+  std::filesystem::create_directory(folder.path() + "/folder");
+  {
+    // Freed before the runs: a spawned child's peak counts its parent's memory too.
+    const std::string longLine = "15,0," + std::string(1000000, 'x') + "\n";
+    std::ofstream longLines(folder.path() + "/long.txt", std::ios::binary);
+    for (int i = 0; i < 40; ++i) longLines << longLine;
+  }
+  folder.write("old.txt", "old\n");
+  struct Case {
+    std::vector<std::string> args;
+    unsigned long fileSizeLimit;
+    int status;
+    std::string file, contents, err;  // the file afterwards; a part of standard error
+  };
+  const std::vector<Case> cases = {
+      {{"pts.txt", "-o", "pts.txt"},
+       0,
+       2,
+       "pts.txt",
+       "15 0\n",
+       "pts.txt: the output is the same file as the input pts.txt"},
+      {{"pts.txt", "-o", "link.txt"}, 0, 2, "pts.txt", "15 0\n", "the same file"},
+      {{"-", "pts.txt", "-o", "hard.txt"}, 0, 2, "pts.txt", "15 0\n", "the same file"},
+      {{"pts.txt", "folder", "-o", "old.txt"}, 0, 2, "old.txt", "old\n", "folder: cannot be read"},   // a read fails
+      {{"long.txt", "-o", "old.txt"}, 1 << 20, 2, "old.txt", "old\n", "old.txt: cannot be written"},  // a full disk
+      {{"long.txt", "-o", "/dev/null"}, 0, 0, "old.txt", "old\n", ""},
+      {{"pts.txt", "-o", "old.txt"}, 0, 0, "old.txt", "15 0 +500 +0\n", ""},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args = utm33(c.args);
+    args.insert(args.begin(), {convertProgram(), "--data", bundledData()});
+    const ProgramRun run = runProgram(args, "", folder.path(), c.fileSizeLimit);
+    const std::string what = ::testing::PrintToString(c.args);
+    EXPECT_EQ(run.status, c.status) << what << run.err;
+    std::ifstream file(folder.path() + "/" + c.file, std::ios::binary);
+    std::stringstream contents;
+    contents << file.rdbuf();
+    EXPECT_EQ(contents.str(), c.contents) << what;
+    EXPECT_NE(run.err.find(c.err), std::string::npos) << what << ": " << run.err;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+      EXPECT_FALSE(entry.path().filename().string().starts_with(".velqora-convert-")) << what << entry.path();
+    EXPECT_LT(run.peakKilobytes, 64 * 1024) << what;
+  }
+}
+
+// Without --data the lists come from the current folder, else from the install the
+// program is in; an entry is picked by its exact name before its position.
+TEST(Command, ListsFromTheirFolder) {
+  const ScratchFolder scratch;
+  const std::string data = scratch.path() + "/data";
+  const std::string installed = scratch.path() + "/prefix/share/velqora";
+  const std::string program = scratch.path() + "/prefix/bin/velqora-convert";
+  std::filesystem::create_directories(installed);
+  std::filesystem::create_directories(scratch.path() + "/prefix/bin");
+  std::filesystem::create_directory(scratch.path() + "/empty");
+  std::filesystem::copy(bundledData(), data);
+  std::filesystem::copy(bundledData(), installed);
+  std::filesystem::copy_file(convertProgram(), program);
+  // An ellipsoid named "1", with Bessel's values; position 1 is another one.
+  std::ifstream in(data + "/earth-sz.txt", std::ios::binary);
+  std::stringstream list;
+  list << in.rdbuf();
+  std::string text = list.str();
+  text.insert(text.rfind("#-"), "# a name of digits\r\n1\r\n6377.397155,,299.1528128,\r\n");
+  scratch.write("data/earth-sz.txt", text);
+
+  const std::vector<std::string> grid = {"--grid-system", "UTM north zones 31-60 (WGS 84)", "--grid-group",
+                                         "WGS 84 / UTM zone 33N"};
+  std::vector<std::string> bessel = {convertProgram(), "--ellipsoid", "Bessel 1841"};
+  bessel.insert(bessel.end(), grid.begin(), grid.end());
+  const std::string expected = runProgram(bessel, "16 48\n", data).out;
+  EXPECT_NE(expected.find("16 48 +"), std::string::npos) << expected;
+  struct Case {
+    std::string program, folder, ellipsoid;
+    int status;
+    std::string out, err;  // err: a part of standard error
+  };
+  const std::vector<Case> cases = {
+      {convertProgram(), data, "1", 0, expected, ""},
+      {program, scratch.path() + "/empty", "Bessel 1841", 0, expected, ""},
+      {convertProgram(), scratch.path() + "/empty", "Bessel 1841", 2, "", "prj-list.txt: the file does not exist"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args = {c.program, "--ellipsoid", c.ellipsoid};
+    args.insert(args.end(), grid.begin(), grid.end());
+    const ProgramRun run = runProgram(args, "16 48\n", c.folder);
+    EXPECT_EQ(run.status, c.status) << c.program << " in " << c.folder << ": " << run.err;
+    EXPECT_EQ(run.out, c.out) << c.program << " in " << c.folder;
+    EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
+  }
+  // --help shows the folder it would read.
+  EXPECT_NE(runProgram({program, "--help"}, "", scratch.path() + "/empty").out.find("=" + installed + "\n"),
+            std::string::npos);
 }
 
 }  // namespace

@@ -1,14 +1,15 @@
+#include "converter/line_reader.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "converter/line_reader.h"
-
 namespace velqora::convert {
 namespace {
 
-// Every line of the bytes as "text|end|", or "text|end+" for a piece of a longer line.
+// Every line of the bytes as "text|end|", or "text|end+" for a piece of a longer line,
+// after "BOM " when a byte-order mark was passed over.
 std::string lines(const std::string& bytes, std::size_t block, std::size_t chunk) {
   MemorySource source(bytes, chunk);
   LineReader reader(source, block);
@@ -16,10 +17,10 @@ std::string lines(const std::string& bytes, std::size_t block, std::size_t chunk
   while (const auto line = reader.next())
     out += std::string(line->text) + '|' + std::string(line->end) + (line->complete ? "|" : "+");
   EXPECT_EQ(reader.bytesRead(), bytes.size());
-  return out;
+  return (reader.byteOrderMark() ? "BOM " : "") + out;
 }
 
-TEST(LineReader, SplitsAtLineFeedsWhateverTheBlocks) {
+TEST(LineReader, SplitsAtLineEndsWhateverTheBlocks) {
   struct Case {
     std::string bytes;
     std::size_t block, chunk;
@@ -30,9 +31,16 @@ TEST(LineReader, SplitsAtLineFeedsWhateverTheBlocks) {
       {"a\nb\r\nc", 64, 64, "a|\n|b|\r\n|c||"},
       {"a\nb\r\nc", 64, 1, "a|\n|b|\r\n|c||"},  // one byte a read
       {"\n\r\n", 64, 2, "|\n||\r\n|"},
-      {"x\ry\n", 64, 64, "x\ry|\n|"},                       // a lone carriage return is text
+      {"x\ry\r\r\n", 64, 64, "x|\r|y|\r||\r\n|"},   // a lone carriage return ends a line too
+      {"a\r\nb\rc\r", 64, 1, "a|\r\n|b|\r|c|\r|"},  // a read ending in a CR waits for the next byte
       {"12345\n1234567890\nab\n", 8, 3, "12345|\n|12345678|+90|\n|ab|\n|"},  // a line longer than the block
-      {"abcdefgh", 4, 4, "abcd|+efgh|+"},  // the end of the data ends the last piece
+      {"1234567\r\nab", 8, 3, "1234567|+|\r\n|ab||"},  // a CR that ends a full block stays with its LF
+      {"abcdefgh", 4, 4, "abcd|+efgh|+"},              // the end of the data ends the last piece
+      {"\xEF\xBB\xBF"
+       "a\n",
+       64, 1, "BOM a|\n|"},
+      {"\xEF\xBB", 64, 1, "\xEF\xBB||"},  // the start of a mark is text
+      {"a\xEF\xBB\xBF\n", 64, 64, "a\xEF\xBB\xBF|\n|"},
   };
   for (const Case& c : cases) EXPECT_EQ(lines(c.bytes, c.block, c.chunk), c.expected) << c.bytes;
 }
@@ -67,8 +75,8 @@ TEST(FieldSplitter, FieldsOfEachDelimiter) {
 
 TEST(Delimiter, DetectedAndNamed) {
   const std::vector<std::pair<std::string, Delimiter>> detected = {
-      {"1 2", Delimiter::blanks},      {"1,2", Delimiter::comma},          {"1;2,5", Delimiter::semicolon},
-      {"1\t2;3", Delimiter::tab},      {"\"a;b\",c", Delimiter::comma},    {"\"a\tb\" c", Delimiter::blanks},
+      {"1 2", Delimiter::blanks}, {"1,2", Delimiter::comma},       {"1;2,5", Delimiter::semicolon},
+      {"1\t2;3", Delimiter::tab}, {"\"a;b\",c", Delimiter::comma}, {"\"a\tb\" c", Delimiter::blanks},
   };
   for (const auto& [line, delimiter] : detected) EXPECT_EQ(detectDelimiter(line), delimiter) << line;
   EXPECT_EQ(delimiterNamed("tab"), Delimiter::tab);
@@ -80,8 +88,12 @@ TEST(Delimiter, DetectedAndNamed) {
 TEST(NumberText, TheWindowsNumbersAndNothingElse) {
   for (const char* yes : {"0", "-0", "+12", "139.5", " 139.5 ", ".5", "-.5", "5.", "1e5", "1.5D-3", "2d+2", "1E400"})
     EXPECT_TRUE(isNumberText(yes)) << yes;
-  for (const char* no : {"", " ", "-", "+.", ".", "e5", "1e", "1e+", "12 34", "1,5", "E139", "0x10", "inf", "nan", "1.2.3"})
+  for (const char* no :
+       {"", " ", "-", "+.", ".", "e5", "1e", "1e+", "12 34", "1,5", "E139", "0x10", "inf", "nan", "1.2.3"})
     EXPECT_FALSE(isNumberText(no)) << no;
+  // What may be a mistyped number, and so no header name.
+  for (const char* yes : {"16.3725x", "48.2O83", " -1", "+.5e", "0x10"}) EXPECT_TRUE(startsLikeNumber(yes)) << yes;
+  for (const char* no : {"", "lon", "-", "+.", ".e5", "x1", "#1", "E139"}) EXPECT_FALSE(startsLikeNumber(no)) << no;
 }
 
 TEST(Lines, PassThroughAndQuotedOutput) {

@@ -2,9 +2,11 @@
 
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -45,7 +47,8 @@ std::string ScratchFolder::write(const std::string& name, const std::string& byt
   return file;
 }
 
-ProgramRun runProgram(const std::vector<std::string>& args, const std::string& input, const std::string& folder) {
+ProgramRun runProgram(const std::vector<std::string>& args, const std::string& input, const std::string& folder,
+                      unsigned long fileSizeLimit) {
   ProgramRun run;
   const ScratchFolder scratch;
   const std::string in = scratch.write("stdin", input);
@@ -63,13 +66,29 @@ ProgramRun runProgram(const std::vector<std::string>& args, const std::string& i
   pointers.push_back(nullptr);
   const std::filesystem::path previous = std::filesystem::current_path();
   if (!folder.empty()) std::filesystem::current_path(folder);
+  // The child inherits the limit, and with SIGXFSZ ignored a write beyond it fails
+  // with EFBIG instead of ending the program.
+  rlimit limit{};
+  getrlimit(RLIMIT_FSIZE, &limit);
+  const rlimit previousLimit = limit;
+  if (fileSizeLimit > 0) {
+    limit.rlim_cur = fileSizeLimit;
+    std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
   pid_t child = 0;
   const int spawned = posix_spawn(&child, argv[0].c_str(), &actions, nullptr, pointers.data(), environ);
+  if (fileSizeLimit > 0) {
+    setrlimit(RLIMIT_FSIZE, &previousLimit);
+    std::signal(SIGXFSZ, SIG_DFL);
+  }
   if (!folder.empty()) std::filesystem::current_path(previous);
   posix_spawn_file_actions_destroy(&actions);
   if (spawned != 0) return run;
   int status = 0;
-  if (waitpid(child, &status, 0) == child && WIFEXITED(status)) run.status = WEXITSTATUS(status);
+  rusage usage{};
+  if (wait4(child, &status, 0, &usage) == child && WIFEXITED(status)) run.status = WEXITSTATUS(status);
+  run.peakKilobytes = usage.ru_maxrss;
   run.out = contents(out);
   run.err = contents(err);
   return run;

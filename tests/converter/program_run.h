@@ -11,11 +11,14 @@ struct ProgramRun {
   int status = -1;  // exit status; -1 when it could not run or was killed
   std::string out;
   std::string err;
+  long peakKilobytes = 0;  // its largest resident set
 };
 
 // The program with its arguments (args[0] is the program), `input` on standard input,
-// in the working directory `folder` (empty: the current one).
-ProgramRun runProgram(const std::vector<std::string>& args, const std::string& input, const std::string& folder = {});
+// in the working directory `folder` (empty: the current one). With `fileSizeLimit`,
+// writing a file beyond that many bytes fails as on a full disk.
+ProgramRun runProgram(const std::vector<std::string>& args, const std::string& input, const std::string& folder = {},
+                      unsigned long fileSizeLimit = 0);
 
 // velqora-convert with the bundled lists (--data) and the arguments.
 ProgramRun runConvert(std::vector<std::string> args, const std::string& input);
@@ -25,7 +28,7 @@ std::string bundledData();
 
 // A fresh folder under the system's temporary one, removed with its files.
 class ScratchFolder {
-public:
+ public:
   ScratchFolder();
   ~ScratchFolder();
   ScratchFolder(const ScratchFolder&) = delete;
@@ -34,7 +37,7 @@ public:
   [[nodiscard]] const std::string& path() const { return path_; }
   std::string write(const std::string& name, const std::string& bytes) const;  // the file's full name
 
-private:
+ private:
   std::string path_;
 };
 

@@ -49,6 +49,13 @@ entry=$root/usr/share/applications/velqora.desktop
 converted=$(echo "139.75,35.6875" | "$root/usr/bin/velqora-convert" --data "$data" --ellipsoid "WGS 84" \
   --grid-system "UTM north zones 31-60 (WGS 84)" --grid-group "WGS 84 / UTM zone 54N") || fail "velqora-convert failed"
 [ "$converted" = "139.75,35.6875,+386.89479026,+3950.0083526" ] || fail "velqora-convert printed: $converted"
+# Without --data, in a folder that holds no lists, it reads the installed ones, found
+# from its own place (here the scratch root's usr/bin, as /usr/bin once installed).
+mkdir "$root/empty"
+converted=$(cd "$root/empty" && echo "139.75,35.6875" | "$root/usr/bin/velqora-convert" --ellipsoid "WGS 84" \
+  --grid-system "UTM north zones 31-60 (WGS 84)" --grid-group "WGS 84 / UTM zone 54N") ||
+  fail "velqora-convert without --data failed in an empty folder"
+[ "$converted" = "139.75,35.6875,+386.89479026,+3950.0083526" ] || fail "velqora-convert without --data printed: $converted"
 [ -f "$root/usr/share/icons/hicolor/scalable/apps/velqora.svg" ] || fail "no icon"
 [ -f "$entry" ] || fail "no menu entry"
 grep -qx 'Exec=/usr/bin/velqora' "$entry" || fail "menu entry does not start /usr/bin/velqora: $(grep ^Exec "$entry")"
