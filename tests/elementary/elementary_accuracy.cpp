@@ -1,0 +1,222 @@
+// The elementary functions against MPFR. For each function and range of arguments it
+// draws pseudo-random arguments (a fixed seed), compares each result with the exact
+// value (MPFR at 256 bits) and with the correctly rounded double (MPFR at 53 bits,
+// subnormals included), and prints a table: the largest error in units in the last
+// place and the share of results correctly rounded.
+//
+// Usage: elementary_accuracy [ARGUMENTS_PER_FUNCTION, default 1000000]
+// Exits 1 when a result is 1 ulp or more off, or fewer than 99.9% of a function's
+// results are correctly rounded.
+
+#include <mpfr.h>
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "geodesy/elementary.h"
+
+namespace {
+
+// SplitMix64, the same numbers everywhere.
+class Generator {
+public:
+  std::uint64_t next() {
+    std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ULL);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+    return z ^ (z >> 31);
+  }
+  double unit() { return static_cast<double>(next() >> 11) * 0x1p-53; }  // [0, 1)
+  double uniform(double lo, double hi) { return lo + (hi - lo) * unit(); }
+  // |x| log-uniform in [lo, hi], either sign when signed.
+  double logUniform(double lo, double hi, bool signed_) {
+    const double x = std::exp2(uniform(std::log2(lo), std::log2(hi)));
+    return signed_ && (next() & 1) ? -x : x;
+  }
+  // A positive finite double, every bit pattern alike (subnormals included).
+  double anyPositive() {
+    for (;;) {
+      const std::uint64_t bits = next() >> 1;
+      if (bits != 0 && bits < 0x7ff0000000000000u) return std::bit_cast<double>(bits);
+    }
+  }
+
+private:
+  std::uint64_t state_ = 20261207;
+};
+
+using Mpfr1 = int (*)(mpfr_ptr, mpfr_srcptr, mpfr_rnd_t);
+using Mpfr2 = int (*)(mpfr_ptr, mpfr_srcptr, mpfr_srcptr, mpfr_rnd_t);
+
+struct Range {
+  std::string arguments;
+  std::function<std::pair<double, double>(Generator&)> draw;
+};
+
+struct Function {
+  std::string name;
+  std::function<double(double, double)> ours;
+  Mpfr1 mpfr1;
+  Mpfr2 mpfr2;
+  std::vector<Range> ranges;
+};
+
+struct Tally {
+  double maxUlp = 0;
+  double worstX = 0, worstY = 0;
+  long count = 0;
+  long rounded = 0;
+};
+
+class Reference {
+public:
+  Reference() {
+    mpfr_inits2(256, exact_, diff_, static_cast<mpfr_ptr>(nullptr));
+    mpfr_inits2(53, rounded_, static_cast<mpfr_ptr>(nullptr));
+    mpfr_inits2(53, x_, y_, static_cast<mpfr_ptr>(nullptr));
+  }
+  ~Reference() { mpfr_clears(exact_, diff_, rounded_, x_, y_, static_cast<mpfr_ptr>(nullptr)); }
+  Reference(const Reference&) = delete;
+  Reference& operator=(const Reference&) = delete;
+
+  // The error of `ours` in ulps of the exact value's binade, and whether it is the
+  // correctly rounded double.
+  std::pair<double, bool> check(const Function& f, double x, double y, double ours) {
+    mpfr_set_d(x_, x, MPFR_RNDN);
+    mpfr_set_d(y_, y, MPFR_RNDN);
+    const int inexact = f.mpfr1 ? f.mpfr1(rounded_, x_, MPFR_RNDN) : f.mpfr2(rounded_, x_, y_, MPFR_RNDN);
+    mpfr_subnormalize(rounded_, inexact, MPFR_RNDN);
+    const double correct = mpfr_get_d(rounded_, MPFR_RNDN);
+    const bool same = std::bit_cast<std::uint64_t>(correct) == std::bit_cast<std::uint64_t>(ours) ||
+                      (std::isnan(correct) && std::isnan(ours));
+    if (same) return {0, true};
+    if (!std::isfinite(ours) || !std::isfinite(correct)) return {INFINITY, false};
+    if (f.mpfr1)
+      f.mpfr1(exact_, x_, MPFR_RNDN);
+    else
+      f.mpfr2(exact_, x_, y_, MPFR_RNDN);
+    mpfr_sub_d(diff_, exact_, ours, MPFR_RNDN);
+    mpfr_abs(diff_, diff_, MPFR_RNDN);
+    long e = mpfr_zero_p(exact_) ? -2000 : mpfr_get_exp(exact_);  // exact in [2^(e-1), 2^e)
+    if (e - 53 < -1074) e = -1074 + 53;
+    mpfr_mul_2si(diff_, diff_, 53 - e, MPFR_RNDN);
+    return {mpfr_get_d(diff_, MPFR_RNDN), false};
+  }
+
+private:
+  mpfr_t exact_, diff_, rounded_, x_, y_;
+};
+
+std::vector<Function> functions() {
+  constexpr double PI = 3.14159265358979323846;
+  auto one = [](double (*g)(Generator&)) {
+    return [g](Generator& r) { return std::pair{g(r), 0.0}; };
+  };
+  const std::vector<Range> trig = {
+      {"[-pi, pi]", one([](Generator& r) { return r.uniform(-PI, PI); })},
+      {"|x| in [1e-8, 1]", one([](Generator& r) { return r.logUniform(1e-8, 1, true); })},
+      {"|x| in [pi, 2^28]", one([](Generator& r) { return r.logUniform(PI, 0x1p28, true); })},
+      {"|x| in [2^28, 1e300]", one([](Generator& r) { return r.logUniform(0x1p28, 1e300, true); })},
+  };
+  return {
+      {"sin", [](double x, double) { return velqora::sin(x); }, mpfr_sin, nullptr, trig},
+      {"cos", [](double x, double) { return velqora::cos(x); }, mpfr_cos, nullptr, trig},
+      {"tan", [](double x, double) { return velqora::tan(x); }, mpfr_tan, nullptr, trig},
+      {"atan",
+       [](double x, double) { return velqora::atan(x); },
+       mpfr_atan,
+       nullptr,
+       {{"[-1, 1]", one([](Generator& r) { return r.uniform(-1, 1); })},
+        {"[-20, 20]", one([](Generator& r) { return r.uniform(-20, 20); })},
+        {"|x| in [1e-300, 1e300]", one([](Generator& r) { return r.logUniform(1e-300, 1e300, true); })}}},
+      {"atan2",
+       [](double y, double x) { return velqora::atan2(y, x); },
+       nullptr,
+       mpfr_atan2,
+       {{"y, x in [-1, 1]", [](Generator& r) { return std::pair{r.uniform(-1, 1), r.uniform(-1, 1)}; }},
+        {"|y|, |x| in [1e-300, 1e300]",
+         [](Generator& r) { return std::pair{r.logUniform(1e-300, 1e300, true), r.logUniform(1e-300, 1e300, true)}; }}}},
+      {"log",
+       [](double x, double) { return velqora::log(x); },
+       mpfr_log,
+       nullptr,
+       {{"[0.5, 2]", one([](Generator& r) { return r.uniform(0.5, 2); })},
+        {"1 +- 2^-8", one([](Generator& r) { return r.uniform(1 - 0x1p-8, 1 + 0x1p-8); })},
+        {"(0, inf), all exponents", one([](Generator& r) { return r.anyPositive(); })}}},
+      {"exp",
+       [](double x, double) { return velqora::exp(x); },
+       mpfr_exp,
+       nullptr,
+       {{"[-1, 1]", one([](Generator& r) { return r.uniform(-1, 1); })},
+        {"[-746, 710]", one([](Generator& r) { return r.uniform(-746, 710); })},
+        {"[-746, -708], [705, 710]",
+         one([](Generator& r) { return r.next() & 1 ? r.uniform(-746, -708) : r.uniform(705, 710); })}}},
+      {"pow",
+       [](double x, double y) { return velqora::pow(x, y); },
+       nullptr,
+       mpfr_pow,
+       {{"x in (0, 2], y = 1.5", [](Generator& r) { return std::pair{r.uniform(0, 2), 1.5}; }},
+        {"x in [0.8, 1.25], y in [0.035, 0.045]",
+         [](Generator& r) { return std::pair{r.uniform(0.8, 1.25), r.uniform(0.035, 0.045)}; }},
+        {"x in (0, 3], y in [0.3, 1]", [](Generator& r) { return std::pair{r.uniform(0, 3), r.uniform(0.3, 1)}; }},
+        {"x in (0, 1], y in 0..8",
+         [](Generator& r) { return std::pair{r.uniform(0, 1), static_cast<double>(r.next() % 9)}; }},
+        {"x in [1e-10, 1e10], y in [-30, 30]",
+         [](Generator& r) { return std::pair{r.logUniform(1e-10, 1e10, false), r.uniform(-30, 30)}; }},
+        {"x > 0 any, |y log x| <= 750",
+         [](Generator& r) {
+           const double x = r.anyPositive();
+           return std::pair{x, r.uniform(-750, 750) / std::fabs(std::log(x))};
+         }}}},
+  };
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const long perFunction = argc > 1 ? std::atol(argv[1]) : 1000000;
+  if (perFunction <= 0) {
+    std::fprintf(stderr, "usage: %s [ARGUMENTS_PER_FUNCTION]\n", argv[0]);
+    return 2;
+  }
+  mpfr_set_emin(-1073);  // doubles' range, so that subnormalize rounds as doubles do
+  mpfr_set_emax(1024);
+  Reference reference;
+  Generator generator;
+  bool missed = false;
+  std::printf("| Function | Arguments | Count | Max. error (ulp) | Correctly rounded |\n|---|---|---|---|---|\n");
+  for (const Function& f : functions()) {
+    Tally all;
+    for (const Range& range : f.ranges) {
+      Tally t;
+      const long n = perFunction / static_cast<long>(f.ranges.size());
+      for (long i = 0; i < n; ++i) {
+        const auto [x, y] = range.draw(generator);
+        const auto [ulp, same] = reference.check(f, x, y, f.ours(x, y));
+        ++t.count;
+        t.rounded += same;
+        if (ulp > t.maxUlp) {
+          t.maxUlp = ulp;
+          t.worstX = x;
+          t.worstY = y;
+        }
+      }
+      std::printf("| %s | %s | %ld | %.3f | %.4f%% |\n", f.name.c_str(), range.arguments.c_str(), t.count, t.maxUlp,
+                  100.0 * static_cast<double>(t.rounded) / static_cast<double>(t.count));
+      if (t.maxUlp > 0.5) std::fprintf(stderr, "%s worst at %a, %a\n", f.name.c_str(), t.worstX, t.worstY);
+      all.count += t.count;
+      all.rounded += t.rounded;
+      all.maxUlp = std::max(all.maxUlp, t.maxUlp);
+    }
+    if (all.maxUlp >= 1 || all.rounded * 1000 < all.count * 999) missed = true;
+  }
+  if (missed) std::printf("GOAL MISSED: an error of 1 ulp or more, or fewer than 99.9%% correctly rounded\n");
+  return missed ? 1 : 0;
+}
