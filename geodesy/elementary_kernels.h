@@ -35,23 +35,21 @@ constexpr std::optional<double> roundIfSure(const DD& v, double err) {
 // results included, if the same for every m within err of it.
 std::optional<double> roundScaledIfSure(DD m, double err, int e);
 
-// exp(t.hi + t.lo) = m 2^e for |t.hi| < 746. The fast one's relative error is below
-// 2^-66, the accurate one's below 2^-100.
+// exp(t.hi + t.lo) = m 2^e for |t.hi| < 746, relative error below 2^-100 (the fast path
+// is inline, in exponential_kernel.h).
 struct Scaled {
   DD m;
   int e;
 };
-Scaled expFast(const DD& t);
 Scaled expAccurate(const DD& t);
 
-// log x for a positive finite x (subnormal ones included). Relative error below 2^-69
-// (fast) and 2^-102 (accurate).
-DD logFast(double x);
+// log x for a positive finite x (subnormal ones included), relative error below 2^-102
+// (the fast path is inline, in logarithm_kernel.h).
 DD logAccurate(double x);
 
-// x 2/pi = q + f (q taken mod 4), |f| <= 1/2 + 2^-40, f within err of the exact value.
+// x = q pi/2 + r (q taken mod 4), |r| <= pi/4 + 2^-40, r within err of the exact value.
 struct Reduced {
-  DD f;
+  DD r;
   int q;
   double err;
 };

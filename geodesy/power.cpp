@@ -7,7 +7,8 @@
 #include <cstdint>
 
 #include "geodesy/elementary.h"
-#include "geodesy/elementary_kernels.h"
+#include "geodesy/exponential_kernel.h"
+#include "geodesy/logarithm_kernel.h"
 
 namespace velqora {
 

@@ -20,12 +20,12 @@ double sinOrCos(double x) {
   const int q = (fast.q + (Cosine ? 1 : 0)) & 3;
   const bool useCos = q & 1;
   const double sign = q & 2 ? -1.0 : 1.0;
-  const SinCos k = useCos ? sinCosFast<false, true>(fast.f) : sinCosFast<true, false>(fast.f);
+  const SinCos k = useCos ? sinCosFast<false, true>(fast.r) : sinCosFast<true, false>(fast.r);
   const DD v = useCos ? k.cos : k.sin;
   // The reduction's error moves the result by at most pi/2 times as much.
   if (const std::optional<double> r = roundIfSure(v, std::fabs(v.hi) * 0x1p-64 + 2 * fast.err)) return sign * *r;
   const Reduced accurate = reduceAccurate(x);
-  const SinCos a = sinCosAccurate(accurate.f);
+  const SinCos a = sinCosAccurate(accurate.r);
   const DD w = useCos ? a.cos : a.sin;
   return sign * (w.hi + w.lo);
 }

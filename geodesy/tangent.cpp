@@ -14,13 +14,13 @@ double tan(double x) {
   if (!std::isfinite(x)) return x - x;
   const Reduced fast = reduceFast(x);
   const bool odd = fast.q & 1;
-  const SinCos k = sinCosFast<true, true>(fast.f);
+  const SinCos k = sinCosFast<true, true>(fast.r);
   const DD t = odd ? dd::neg(dd::div(k.cos, k.sin)) : dd::div(k.sin, k.cos);
   // d tan/dx = 1 + tan^2: the reduction's error grows with it.
   const double err = std::fabs(t.hi) * 0x1p-63 + 2 * fast.err * (1 + t.hi * t.hi);
   if (const std::optional<double> r = roundIfSure(t, err)) return *r;
   const Reduced accurate = reduceAccurate(x);
-  const SinCos a = sinCosAccurate(accurate.f);
+  const SinCos a = sinCosAccurate(accurate.r);
   const DD u = odd ? dd::neg(dd::div(a.cos, a.sin)) : dd::div(a.sin, a.cos);
   return u.hi + u.lo;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-// Sine and cosine of a reduced angle f pi/2, |f| <= 1/2: f = j/128 + g with |g| <= 1/256,
-// sin and cos of j pi/256 from a table of double-doubles, those of g pi/2 from their
-// Taylor polynomials, and the angle-sum formulas.
+// Sine and cosine of a reduced angle r, |r| <= pi/4: r = j/128 + g with |g| <= 1/256,
+// sin and cos of j/128 from a table of double-doubles, those of g from their Taylor
+// polynomials, and the angle-sum formulas.
 
 #include <cstdlib>
 
@@ -18,56 +18,50 @@ struct SinCos {
 };
 
 struct Split {
-  DD g;       // f - j/128, exact
-  int j;      // |j| <= 64
+  DD g;       // r - j/128, exact
+  int j;      // |j| <= 101
   double sj;  // the sign of j, as 1 or -1
 };
 
-inline Split splitAngle(const DD& f) {
-  const double jd = nearest(f.hi * 128);
-  // f.hi - j/128 is exact; it is zero or a multiple of f.hi's last place, so at least f.lo.
-  return {dd::fastTwoSum(f.hi - jd * 0x1p-7, f.lo), std::abs(static_cast<int>(jd)), jd < 0 ? -1.0 : 1.0};
+inline Split splitAngle(const DD& r) {
+  const double jd = nearest(r.hi * 128);
+  // r.hi - j/128 is exact; it is zero or a multiple of r.hi's last place, so at least r.lo.
+  return {dd::fastTwoSum(r.hi - jd * 0x1p-7, r.lo), std::abs(static_cast<int>(jd)), jd < 0 ? -1.0 : 1.0};
 }
 
 // Relative error below 2^-67 for either part.
 template <bool WantSin, bool WantCos>
-SinCos sinCosFast(const DD& f) {
-  const Split a = splitAngle(f);
-  const double gh = a.g.hi;
-  const double g2 = gh * (gh + 2 * a.g.lo);
-  const DD& P = TRIG_SIN_TAYLOR[0];  // pi/2
-  // sin(g pi/2) = uh + sl, cos(g pi/2) = 1 + cm1.
-  const DD u = dd::twoProduct(gh, P.hi);
-  const double sl =
-      u.lo + gh * P.lo + a.g.lo * P.hi +
-      gh * g2 *
-          (TRIG_SIN_TAYLOR[1].hi + g2 * (TRIG_SIN_TAYLOR[2].hi + g2 * (TRIG_SIN_TAYLOR[3].hi + g2 * TRIG_SIN_TAYLOR[4].hi)));
-  const double cm1 =
-      g2 * (TRIG_COS_TAYLOR[1].hi + g2 * (TRIG_COS_TAYLOR[2].hi + g2 * (TRIG_COS_TAYLOR[3].hi + g2 * TRIG_COS_TAYLOR[4].hi)));
+SinCos sinCosFast(const DD& r) {
+  const Split a = splitAngle(r);
+  const double g = a.g.hi;
+  const double g2 = g * (g + 2 * a.g.lo);
+  // sin g = g + sl, cos g = 1 + cm1.
+  const double sl = a.g.lo + g * g2 * (TRIG_SIN_TAYLOR[1].hi + g2 * (TRIG_SIN_TAYLOR[2].hi + g2 * TRIG_SIN_TAYLOR[3].hi));
+  const double cm1 = g2 * (TRIG_COS_TAYLOR[1].hi + g2 * (TRIG_COS_TAYLOR[2].hi + g2 * TRIG_COS_TAYLOR[3].hi));
   const DD& S = TRIG_SIN_J[a.j];
   const DD& C = TRIG_COS_J[a.j];
-  SinCos r{};
+  SinCos out{};
   if constexpr (WantSin) {
-    // sin = sj S (1 + cm1) + C (uh + sl); |C uh + S cm1| < |S| unless S = 0. The two
+    // sin = sj S (1 + cm1) + C (g + sl); |C g + S cm1| < |S| unless S = 0. The two
     // middle terms summed exactly, so that only small ones round at the end.
-    const DD p = dd::twoProduct(u.hi, C.hi);
+    const DD p = dd::twoProduct(g, C.hi);
     const DD m = dd::twoSum(p.hi, a.sj * S.hi * cm1);
     const DD h = dd::fastTwoSum(a.sj * S.hi, m.hi);
-    r.sin = dd::fastTwoSum(h.hi, h.lo + m.lo + p.lo + a.sj * S.lo + C.hi * sl + C.lo * u.hi);
+    out.sin = dd::fastTwoSum(h.hi, h.lo + m.lo + p.lo + a.sj * S.lo + C.hi * sl + C.lo * g);
   }
   if constexpr (WantCos) {
-    // cos = C (1 + cm1) - sj S (uh + sl).
-    const DD p = dd::twoProduct(u.hi, S.hi);
+    // cos = C (1 + cm1) - sj S (g + sl).
+    const DD p = dd::twoProduct(g, S.hi);
     const DD m = dd::twoSum(C.hi * cm1, -a.sj * p.hi);
     const DD h = dd::fastTwoSum(C.hi, m.hi);
-    r.cos = dd::fastTwoSum(h.hi, h.lo + m.lo - a.sj * (p.lo + S.hi * sl + S.lo * u.hi) + C.lo);
+    out.cos = dd::fastTwoSum(h.hi, h.lo + m.lo - a.sj * (p.lo + S.hi * sl + S.lo * g) + C.lo);
   }
-  return r;
+  return out;
 }
 
 // Relative error below 2^-100, all in double-double.
-inline SinCos sinCosAccurate(const DD& f) {
-  const Split a = splitAngle(f);
+inline SinCos sinCosAccurate(const DD& r) {
+  const Split a = splitAngle(r);
   const DD g2 = dd::mul(a.g, a.g);
   DD s = TRIG_SIN_TAYLOR[7];
   DD c = TRIG_COS_TAYLOR[7];

@@ -1,8 +1,10 @@
-// Reduction of a trigonometric argument: x 2/pi = q + f, |f| <= 1/2, in quarter turns.
-// Below 2^28, x times 2/pi in parts (two for the fast path, four for the accurate one),
-// the leading product exact. From 2^28 on, Payne and Hanek's method: x's 53-bit integer
-// times the bits of 2/pi that can reach the last two integer bits and the fraction,
-// in 32-bit words, which leaves f to 2^-150 whatever the size of x.
+// Reduction of a trigonometric argument: x = q pi/2 + r, |r| <= pi/4. Below 2^20 the
+// fast path subtracts q pi/2 in three parts (Cody and Waite), the first two products
+// exact. Otherwise x 2/pi = q + f in quarter turns, and r = f pi/2: below 2^28 x times
+// 2/pi in parts (two for the fast path, four for the accurate one), the leading product
+// exact; from 2^28 on Payne and Hanek's method, x's 53-bit integer times the bits of
+// 2/pi that can reach the last two integer bits and the fraction, in 32-bit words,
+// which leaves f to 2^-150 whatever the size of x.
 
 #include <array>
 #include <bit>
@@ -19,6 +21,12 @@ namespace {
 constexpr double LARGE = 0x1p28;
 constexpr DD TWO_PI_HEAD = dd::split(TRIG_2_PI[0]);
 
+struct QuarterTurns {
+  DD f;
+  int q;
+  double err;
+};
+
 struct Head {
   DD p;      // x TRIG_2_PI[0], exact
   double q;  // the integer nearest p.hi
@@ -31,7 +39,7 @@ Head head(double x) {
 
 int quadrant(double q) { return static_cast<int>(q) & 3; }
 
-Reduced reduceLarge(double x) {
+QuarterTurns reduceLarge(double x) {
   const std::uint64_t bits = std::bit_cast<std::uint64_t>(std::fabs(x));
   const std::uint64_t M = (bits & 0x000fffffffffffffu) | 0x0010000000000000u;
   const int ex = static_cast<int>(bits >> 52) - 1075;  // |x| = M 2^ex, ex >= -24
@@ -90,9 +98,7 @@ Reduced reduceLarge(double x) {
   return {f, q & 3, 0x1p-150};
 }
 
-}  // namespace
-
-Reduced reduceFast(double x) {
+QuarterTurns quarterTurnsFast(double x) {
   if (!(std::fabs(x) < LARGE)) return reduceLarge(x);
   const Head h = head(x);
   // Left out: x times the third part and the rounding of these two, below |x| 2^-104.
@@ -100,7 +106,7 @@ Reduced reduceFast(double x) {
   return {f, quadrant(h.q), std::fabs(x) * 0x1p-101};
 }
 
-Reduced reduceAccurate(double x) {
+QuarterTurns quarterTurnsAccurate(double x) {
   if (!(std::fabs(x) < LARGE)) return reduceLarge(x);
   const Head h = head(x);
   DD f = dd::twoSum(h.p.hi - h.q, h.p.lo);
@@ -108,6 +114,26 @@ Reduced reduceAccurate(double x) {
   f = dd::add(f, dd::twoProduct(x, TRIG_2_PI[2]));
   f = dd::add(f, x * TRIG_2_PI[3]);
   return {f, quadrant(h.q), std::fabs(x) * 0x1p-155};
+}
+
+}  // namespace
+
+Reduced reduceFast(double x) {
+  if (std::fabs(x) < 0x1p20) {
+    const double q = nearest(x * TRIG_2_PI[0]);
+    // x - q p1 is exact (Sterbenz), and so are q p1 and q p2 (32-bit parts, |q| < 2^20).
+    const DD r = dd::twoSum(x - q * TRIG_PI_2_PARTS[0], -q * TRIG_PI_2_PARTS[1]);
+    return {dd::twoSum(r.hi, r.lo - q * TRIG_PI_2_PARTS[2]), quadrant(q), std::fabs(q) * 0x1p-99};
+  }
+  const QuarterTurns t = quarterTurnsFast(x);
+  const DD p = dd::twoProduct(t.f.hi, TRIG_PI_2.hi);
+  const DD r = dd::fastTwoSum(p.hi, p.lo + (t.f.lo * TRIG_PI_2.hi + t.f.hi * TRIG_PI_2.lo));
+  return {r, t.q, 2 * t.err + std::fabs(r.hi) * 0x1p-100};
+}
+
+Reduced reduceAccurate(double x) {
+  const QuarterTurns t = quarterTurnsAccurate(x);
+  return {dd::mul(t.f, TRIG_PI_2), t.q, 2 * t.err};
 }
 
 }  // namespace velqora::elementary

@@ -120,11 +120,12 @@ for n in range(16):
 w("}};")
 w("")
 
-# ---- sine, cosine, tangent: x 2/pi = q + f, |f| <= 1/2; f = j/128 + g, |g| <= 1/256;
-# the angle f pi/2 = j pi/256 + g pi/2.
+# ---- sine, cosine, tangent: x = q pi/2 + r, |r| <= pi/4 (directly in radians, or via
+# x 2/pi = q + f in quarter turns); r = j/128 + g, |g| <= 1/256.
 two_over_pi = 2 / mp.pi
-w("// sin, cos, tan: x 2/pi = q + f with |f| <= 1/2. 2/pi in four parts for arguments below")
-w("// 2^28; from there on, 2/pi as 32-bit words: 2/pi = sum TRIG_2_PI_WORDS[i] 2^(-32(i+1)).")
+w("// sin, cos, tan, in quarter turns: x 2/pi = q + f with |f| <= 1/2. 2/pi in four parts for")
+w("// arguments below 2^28; from there on, 2/pi as 32-bit words, 2/pi = sum TRIG_2_PI_WORDS[i]")
+w("// 2^(-32(i+1)).")
 C = parts(two_over_pi, 4)
 w("constexpr std::array<double, 4> TRIG_2_PI{%s};" % ", ".join(h(c) for c in C))
 nwords = 40
@@ -139,26 +140,34 @@ w("constexpr std::array<std::uint32_t, %d> TRIG_2_PI_WORDS{{" % nwords)
 for i in range(0, nwords, 6):
     w("    " + " ".join("0x%08xu," % x for x in words[i:i + 6]))
 w("}};")
-w("// sin(j pi/256) and cos(j pi/256), j = 0..64.")
-w("constexpr std::array<DD, 65> TRIG_SIN_J{{")
-for j in range(65):
-    w("    %s," % dd(mp.sin(j * mp.pi / 256)))
+# Cody and Waite's reduction in radians for |x| < 2^20 pi/2: the first two parts of pi/2
+# with 32 bits each, so that q times them is exact for |q| < 2^21.
+P1 = round_bits(mp.pi / 2, 32)
+P2 = round_bits(mp.pi / 2 - mpf(P1), 32)
+P3 = float(mp.pi / 2 - mpf(P1) - mpf(P2))
+w("// pi/2 = TRIG_PI_2_PARTS[0] + [1] + [2] + 2^-117 or less; the first two with 32 bits,")
+w("// so that q times them is exact for |q| < 2^21.")
+w("constexpr std::array<double, 3> TRIG_PI_2_PARTS{%s, %s, %s};" % (h(P1), h(P2), h(P3)))
+w("// sin(j/128) and cos(j/128), j = 0..101 (a reduced angle lies within pi/4).")
+w("constexpr std::array<DD, 102> TRIG_SIN_J{{")
+for j in range(102):
+    w("    %s," % dd(mp.sin(mpf(j) / 128)))
 w("}};")
-w("constexpr std::array<DD, 65> TRIG_COS_J{{")
-for j in range(65):
-    w("    %s," % dd(mp.cos(j * mp.pi / 256)))
+w("constexpr std::array<DD, 102> TRIG_COS_J{{")
+for j in range(102):
+    w("    %s," % dd(mp.cos(mpf(j) / 128)))
 w("}};")
-w("// Taylor coefficients in g of sin(g pi/2) (odd powers 1, 3, .. 15 at n = 0..7) and of")
-w("// cos(g pi/2) (even powers 0, 2, .. 14 at n = 0..7).")
-hp = mp.pi / 2
+w("// Taylor coefficients of sin g (odd powers 1, 3, .. 15 at n = 0..7) and of cos g (even")
+w("// powers 0, 2, .. 14 at n = 0..7).")
 w("constexpr std::array<DD, 8> TRIG_SIN_TAYLOR{{")
 for n in range(8):
-    w("    %s," % dd((-1) ** n * hp ** (2 * n + 1) / mp.factorial(2 * n + 1)))
+    w("    %s," % dd(mpf(-1) ** n / mp.factorial(2 * n + 1)))
 w("}};")
 w("constexpr std::array<DD, 8> TRIG_COS_TAYLOR{{")
 for n in range(8):
-    w("    %s," % dd((-1) ** n * hp ** (2 * n) / mp.factorial(2 * n)))
+    w("    %s," % dd(mpf(-1) ** n / mp.factorial(2 * n)))
 w("}};")
+w("constexpr DD TRIG_PI_2 = %s;" % dd(mp.pi / 2))
 w("")
 
 # ---- arctangent: z = a/b in [0, 1], c = j/64, atan z = atan c + atan((a - c b)/(b + c a)).
