@@ -37,7 +37,7 @@ inline Scaled expFast(const DD& t) {
   // T (1 + q) = T.hi + T.hi rh + (T.lo + T.hi ql + T.lo q).
   const DD p = dd::twoProduct(rh, T.hi);
   const DD s = dd::fastTwoSum(T.hi, p.hi);
-  const double lo = s.lo + p.lo + T.lo + T.hi * ql + T.lo * rh;
+  const double lo = (s.lo + p.lo) + (T.lo + (T.hi * ql + T.lo * rh));
   return {dd::fastTwoSum(s.hi, lo), static_cast<int>(red.k) >> 7};
 }
 

@@ -52,8 +52,9 @@ inline DD logFast(double x) {
   const DD a = dd::twoSum(red.e * LOG_LN2[0], red.table.hi);
   const DD b = dd::twoSum(a.hi, rh);
   const DD c = dd::twoSum(b.hi, -0.5 * sq.hi);
-  const double lo = a.lo + b.lo + c.lo + red.e * LOG_LN2[1] + red.table.lo + red.r.lo - 0.5 * sq.lo -
-                    rh * red.r.lo + tail;
+  // Summed as a tree, which shortens the chain of dependent additions.
+  const double lo = ((a.lo + b.lo) + (c.lo + red.e * LOG_LN2[1])) +
+                    ((red.table.lo + (red.r.lo - rh * red.r.lo)) + (tail - 0.5 * sq.lo));
   return dd::fastTwoSum(c.hi, lo);
 }
 

@@ -47,14 +47,14 @@ SinCos sinCosFast(const DD& r) {
     const DD p = dd::twoProduct(g, C.hi);
     const DD m = dd::twoSum(p.hi, a.sj * S.hi * cm1);
     const DD h = dd::fastTwoSum(a.sj * S.hi, m.hi);
-    out.sin = dd::fastTwoSum(h.hi, h.lo + m.lo + p.lo + a.sj * S.lo + C.hi * sl + C.lo * g);
+    out.sin = dd::fastTwoSum(h.hi, ((h.lo + m.lo) + p.lo) + (a.sj * S.lo + (C.hi * sl + C.lo * g)));
   }
   if constexpr (WantCos) {
     // cos = C (1 + cm1) - sj S (g + sl).
     const DD p = dd::twoProduct(g, S.hi);
     const DD m = dd::twoSum(C.hi * cm1, -a.sj * p.hi);
     const DD h = dd::fastTwoSum(C.hi, m.hi);
-    out.cos = dd::fastTwoSum(h.hi, h.lo + m.lo - a.sj * (p.lo + S.hi * sl + S.lo * g) + C.lo);
+    out.cos = dd::fastTwoSum(h.hi, ((h.lo + m.lo) + C.lo) - a.sj * (p.lo + (S.hi * sl + S.lo * g)));
   }
   return out;
 }

@@ -119,6 +119,7 @@ QuarterTurns quarterTurnsAccurate(double x) {
 }  // namespace
 
 Reduced reduceFast(double x) {
+  if (std::fabs(x) <= 0x1.921fb54442d18p-1) return {{x, 0}, 0, 0};  // within pi/4 already
   if (std::fabs(x) < 0x1p20) {
     const double q = nearest(x * TRIG_2_PI[0]);
     // x - q p1 is exact (Sterbenz), and so are q p1 and q p2 (32-bit parts, |q| < 2^20).
