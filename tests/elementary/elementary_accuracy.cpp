@@ -4,9 +4,13 @@
 // subnormals included), and prints a table: the largest error in units in the last
 // place and the share of results correctly rounded.
 //
+// Then it checks a list of edge cases bit for bit against MPFR (which follows C99
+// Annex F for the special ones): zeros, infinities, NaN, the ends of the range, the
+// thresholds between the functions' paths, results halfway between two doubles.
+//
 // Usage: elementary_accuracy [ARGUMENTS_PER_FUNCTION, default 1000000]
-// Exits 1 when a result is 1 ulp or more off, or fewer than 99.9% of a function's
-// results are correctly rounded.
+// Exits 1 when a result is 1 ulp or more off, fewer than 99.9% of a function's results
+// are correctly rounded, or an edge case differs.
 
 #include <mpfr.h>
 
@@ -67,6 +71,50 @@ struct Function {
   Mpfr2 mpfr2;
   std::vector<Range> ranges;
 };
+
+// Arguments where functions turn, overflow, or land exactly halfway between doubles.
+std::vector<std::pair<double, double>> edgeCases(const std::string& name) {
+  constexpr double INF = INFINITY;
+  const double nan = NAN;
+  const double maxd = 0x1.fffffffffffffp+1023;
+  std::vector<double> common = {0.0,     -0.0,    INF,         -INF,     nan,         1.0,        -1.0,
+                                0.5,     -0.5,    0x1p-1022,   -0x1p-1022, 0x1p-1074, -0x1p-1074, maxd,
+                                -maxd,   0x1p-26, -0x1p-26,    0x1p-27,  0x1.fffffffffffffp-27, 0x1p-8};
+  std::vector<std::pair<double, double>> cases;
+  if (name == "atan2" || name == "pow") {
+    const std::vector<double> special = {0.0, -0.0, INF, -INF, nan, 1.0, -1.0, 2.0, -2.0, 0.5, -0.5, 3.0, -3.0, 1e-300};
+    for (double y : special)
+      for (double x : special) cases.push_back({x, y});
+    if (name == "atan2") {
+      // Quotients below 2^-60, into the subnormal range.
+      for (double y : {1e-300, 0x1p-1074, 3e-320})
+        for (double x : {1e300, 2.0, -2.0, 0x1p-1022}) cases.push_back({y, x});
+    } else {
+      cases.insert(cases.end(), {{0x1.ffffffcp+0, 2},           // x^2 halfway between two doubles
+                                 {68718952449.0, 1.5},          // (2^18 - 1)^3, halfway too
+                                 {0x1p-1, 1075}, {2, -1075},    // 2^-1075: halfway to the least subnormal
+                                 {2, 1024}, {2, 1023.5}, {0.5, -1024}, {10, 22}, {-2, 3}, {-2, -3},
+                                 {-0.5, 1e300}, {-1e300, 3}, {0x1.0000000000001p0, 0x1p60}, {1e-5, 0.04},
+                                 {0x1.fffffffffffffp-1, -0x1p62}});
+    }
+    return cases;
+  }
+  for (double x : common) cases.push_back({x, 0});
+  if (name == "sin" || name == "cos" || name == "tan") {
+    for (double x : {0x1.921fb54442d18p+0, 0x1.921fb54442d18p+1, 0x1.921fb54442d18p-1, 0x1.921fb54442d19p-1, 1e22,
+                     0x1p1023, 0x1p20, 0x1.fffffffffffffp+19, 0x1p28, 0x1.fffffffffffffp+27,
+                     6381956970095103.0 * 0x1p797})  // the double nearest a multiple of pi/2
+      cases.insert(cases.end(), {{x, 0}, {-x, 0}});
+  } else if (name == "exp") {
+    for (double x : {709.782712893384, 709.7827128933841, -745.1332191019411, -745.1332191019412, -708.3964185322641,
+                     -708.3964185322642, 1e-300, -1e-300, 0x1p-54, -0x1p-54, 746.0, -746.0})
+      cases.push_back({x, 0});
+  } else if (name == "log") {
+    for (double x : {0x1.0000000000001p0, 0x1.fffffffffffffp-1, 1 + 0x1p-8, 1 - 0x1p-8, 0x1.6a09e667f3bcdp0})
+      cases.push_back({x, 0});
+  }
+  return cases;
+}
 
 struct Tally {
   double maxUlp = 0;
@@ -217,6 +265,20 @@ int main(int argc, char** argv) {
     }
     if (all.maxUlp >= 1 || all.rounded * 1000 < all.count * 999) missed = true;
   }
+  long edgeDiffers = 0;
+  long edgeCount = 0;
+  for (const Function& f : functions()) {
+    for (const auto& [x, y] : edgeCases(f.name)) {
+      const double ours = f.ours(x, y);
+      ++edgeCount;
+      if (!reference.check(f, x, y, ours).second) {
+        ++edgeDiffers;
+        std::printf("edge case differs: %s(%a, %a) = %a\n", f.name.c_str(), x, y, ours);
+      }
+    }
+  }
+  std::printf("edge cases: %ld checked, %ld differ\n", edgeCount, edgeDiffers);
+  if (edgeDiffers > 0) missed = true;
   if (missed) std::printf("GOAL MISSED: an error of 1 ulp or more, or fewer than 99.9%% correctly rounded\n");
   return missed ? 1 : 0;
 }
