@@ -144,8 +144,7 @@ public:
     const double correct = mpfr_get_d(rounded_, MPFR_RNDN);
     const bool same = std::bit_cast<std::uint64_t>(correct) == std::bit_cast<std::uint64_t>(ours) ||
                       (std::isnan(correct) && std::isnan(ours));
-    if (same) return {0, true};
-    if (!std::isfinite(ours) || !std::isfinite(correct)) return {INFINITY, false};
+    if (!std::isfinite(ours) || !std::isfinite(correct)) return {same ? 0 : INFINITY, same};
     if (f.mpfr1)
       f.mpfr1(exact_, x_, MPFR_RNDN);
     else
@@ -155,7 +154,7 @@ public:
     long e = mpfr_zero_p(exact_) ? -2000 : mpfr_get_exp(exact_);  // exact in [2^(e-1), 2^e)
     if (e - 53 < -1074) e = -1074 + 53;
     mpfr_mul_2si(diff_, diff_, 53 - e, MPFR_RNDN);
-    return {mpfr_get_d(diff_, MPFR_RNDN), false};
+    return {mpfr_get_d(diff_, MPFR_RNDN), same};
   }
 
 private:
@@ -244,7 +243,8 @@ int main(int argc, char** argv) {
     Tally all;
     for (const Range& range : f.ranges) {
       Tally t;
-      const long n = perFunction / static_cast<long>(f.ranges.size());
+      const long ranges = static_cast<long>(f.ranges.size());
+      const long n = (perFunction + ranges - 1) / ranges;
       for (long i = 0; i < n; ++i) {
         const auto [x, y] = range.draw(generator);
         const auto [ulp, same] = reference.check(f, x, y, f.ours(x, y));
