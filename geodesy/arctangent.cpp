@@ -26,7 +26,8 @@ struct Quotient {
 // t = (a - c b)/(b + c a) for 2^-62 <= a <= b < 2, b >= 1. c has at most 7 bits, so
 // both products are exact as double-doubles, and a - c b is exact (Sterbenz) for c > 0.
 Quotient quotient(double a, double b) {
-  const double jd = nearest(a / b * 64);
+  // j needs a/b only roughly; atan x passes b = 1.
+  const double jd = nearest((b == 1 ? a : a / b) * 64);
   const double c = jd * 0x1p-6;
   const DD cb = dd::shortProduct(c, b);
   const DD ca = dd::shortProduct(c, a);

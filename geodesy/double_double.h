@@ -75,12 +75,14 @@ constexpr DD mul(const DD& a, double b) {
   return fastTwoSum(p.hi, p.lo + a.lo * b);
 }
 
-// a / b, relative error below 2^-102.
+// a / b, relative error below 2^-102. One division, for the reciprocal: q is within an
+// ulp or two of a.hi / b.hi, and the exact remainder corrects it.
 constexpr DD div(const DD& a, const DD& b) {
-  const double q = a.hi / b.hi;
+  const double inverse = 1 / b.hi;
+  const double q = a.hi * inverse;
   const DD p = twoProduct(q, b.hi);
-  const double r = (((a.hi - p.hi) - p.lo) + a.lo) - q * b.lo;
-  return fastTwoSum(q, r / b.hi);
+  const double r = (((a.hi - p.hi) - p.lo) + a.lo) - q * b.lo;  // a.hi - p.hi exact (Sterbenz)
+  return fastTwoSum(q, r * inverse);
 }
 
 constexpr DD neg(const DD& a) { return {-a.hi, -a.lo}; }
