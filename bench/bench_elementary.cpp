@@ -53,15 +53,15 @@ double std_atan2(double y, double x) { return std::atan2(y, x); }
 double std_pow(double x, double y) { return std::pow(x, y); }
 
 // Each function as ours and as std's, side by side.
-#define VELQORA_BENCH_UNARY(name, lo, hi)                                                 \
+#define VELQORA_BENCH_UNARY(name, lo, hi)                                                    \
   void BM_##name##_velqora(benchmark::State& state) { unary<velqora::name>(state, lo, hi); } \
-  void BM_##name##_std(benchmark::State& state) { unary<std_##name>(state, lo, hi); }      \
-  BENCHMARK(BM_##name##_velqora);                                                          \
+  void BM_##name##_std(benchmark::State& state) { unary<std_##name>(state, lo, hi); }        \
+  BENCHMARK(BM_##name##_velqora);                                                            \
   BENCHMARK(BM_##name##_std)
-#define VELQORA_BENCH_BINARY(name, lo, hi, ylo, yhi)                                                      \
+#define VELQORA_BENCH_BINARY(name, lo, hi, ylo, yhi)                                                    \
   void BM_##name##_velqora(benchmark::State& state) { binary<velqora::name>(state, lo, hi, ylo, yhi); } \
-  void BM_##name##_std(benchmark::State& state) { binary<std_##name>(state, lo, hi, ylo, yhi); }      \
-  BENCHMARK(BM_##name##_velqora);                                                                     \
+  void BM_##name##_std(benchmark::State& state) { binary<std_##name>(state, lo, hi, ylo, yhi); }        \
+  BENCHMARK(BM_##name##_velqora);                                                                       \
   BENCHMARK(BM_##name##_std)
 
 VELQORA_BENCH_UNARY(sin, -3.2, 3.2);

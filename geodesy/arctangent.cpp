@@ -42,9 +42,8 @@ DD atanFast(double a, double b) {
   const double t = q.t.hi;
   const double t2 = t * t;
   const double tail =
-      q.t.lo + t * t2 *
-                   (ATAN_TAYLOR[1].hi +
-                    t2 * (ATAN_TAYLOR[2].hi + t2 * (ATAN_TAYLOR[3].hi + t2 * ATAN_TAYLOR[4].hi)));
+      q.t.lo +
+      t * t2 * (ATAN_TAYLOR[1].hi + t2 * (ATAN_TAYLOR[2].hi + t2 * (ATAN_TAYLOR[3].hi + t2 * ATAN_TAYLOR[4].hi)));
   const DD& A = ATAN_J[q.j];
   const DD h = dd::fastTwoSum(A.hi, t);  // |t| < atan(1/64) <= A unless A = 0
   return dd::fastTwoSum(h.hi, h.lo + A.lo + tail);

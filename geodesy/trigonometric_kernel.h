@@ -36,7 +36,8 @@ SinCos sinCosFast(const DD& r) {
   const double g = a.g.hi;
   const double g2 = g * (g + 2 * a.g.lo);
   // sin g = g + sl, cos g = 1 + cm1.
-  const double sl = a.g.lo + g * g2 * (TRIG_SIN_TAYLOR[1].hi + g2 * (TRIG_SIN_TAYLOR[2].hi + g2 * TRIG_SIN_TAYLOR[3].hi));
+  const double sl =
+      a.g.lo + g * g2 * (TRIG_SIN_TAYLOR[1].hi + g2 * (TRIG_SIN_TAYLOR[2].hi + g2 * TRIG_SIN_TAYLOR[3].hi));
   const double cm1 = g2 * (TRIG_COS_TAYLOR[1].hi + g2 * (TRIG_COS_TAYLOR[2].hi + g2 * TRIG_COS_TAYLOR[3].hi));
   const DD& S = TRIG_SIN_J[a.j];
   const DD& C = TRIG_COS_J[a.j];

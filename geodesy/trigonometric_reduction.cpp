@@ -71,7 +71,8 @@ QuarterTurns reduceLarge(double x) {
   const int bitShift = shift % 32;
   std::array<std::uint32_t, 6> S{};
   for (int k = 0; k < 6; ++k) {
-    const std::uint64_t pair = (std::uint64_t{R[k + limbs]} << 32) | (k + limbs + 1 < WORDS + 2 ? R[k + limbs + 1] : 0u);
+    const std::uint64_t pair =
+        (std::uint64_t{R[k + limbs]} << 32) | (k + limbs + 1 < WORDS + 2 ? R[k + limbs + 1] : 0u);
     S[k] = static_cast<std::uint32_t>(pair >> (32 - bitShift));
   }
   int q = static_cast<int>(S[0] >> 30);

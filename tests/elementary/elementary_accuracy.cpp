@@ -30,7 +30,7 @@ namespace {
 
 // SplitMix64, the same numbers everywhere.
 class Generator {
-public:
+ public:
   std::uint64_t next() {
     std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ULL);
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
@@ -52,7 +52,7 @@ public:
     }
   }
 
-private:
+ private:
   std::uint64_t state_ = 20261207;
 };
 
@@ -77,9 +77,26 @@ std::vector<std::pair<double, double>> edgeCases(const std::string& name) {
   constexpr double INF = INFINITY;
   const double nan = NAN;
   const double maxd = 0x1.fffffffffffffp+1023;
-  std::vector<double> common = {0.0,     -0.0,    INF,         -INF,     nan,         1.0,        -1.0,
-                                0.5,     -0.5,    0x1p-1022,   -0x1p-1022, 0x1p-1074, -0x1p-1074, maxd,
-                                -maxd,   0x1p-26, -0x1p-26,    0x1p-27,  0x1.fffffffffffffp-27, 0x1p-8};
+  std::vector<double> common = {0.0,
+                                -0.0,
+                                INF,
+                                -INF,
+                                nan,
+                                1.0,
+                                -1.0,
+                                0.5,
+                                -0.5,
+                                0x1p-1022,
+                                -0x1p-1022,
+                                0x1p-1074,
+                                -0x1p-1074,
+                                maxd,
+                                -maxd,
+                                0x1p-26,
+                                -0x1p-26,
+                                0x1p-27,
+                                0x1.fffffffffffffp-27,
+                                0x1p-8};
   std::vector<std::pair<double, double>> cases;
   if (name == "atan2" || name == "pow") {
     const std::vector<double> special = {0.0, -0.0, INF, -INF, nan, 1.0, -1.0, 2.0, -2.0, 0.5, -0.5, 3.0, -3.0, 1e-300};
@@ -90,11 +107,20 @@ std::vector<std::pair<double, double>> edgeCases(const std::string& name) {
       for (double y : {1e-300, 0x1p-1074, 3e-320})
         for (double x : {1e300, 2.0, -2.0, 0x1p-1022}) cases.push_back({y, x});
     } else {
-      cases.insert(cases.end(), {{0x1.ffffffcp+0, 2},           // x^2 halfway between two doubles
-                                 {68718952449.0, 1.5},          // (2^18 - 1)^3, halfway too
-                                 {0x1p-1, 1075}, {2, -1075},    // 2^-1075: halfway to the least subnormal
-                                 {2, 1024}, {2, 1023.5}, {0.5, -1024}, {10, 22}, {-2, 3}, {-2, -3},
-                                 {-0.5, 1e300}, {-1e300, 3}, {0x1.0000000000001p0, 0x1p60}, {1e-5, 0.04},
+      cases.insert(cases.end(), {{0x1.ffffffcp+0, 2},   // x^2 halfway between two doubles
+                                 {68718952449.0, 1.5},  // (2^18 - 1)^3, halfway too
+                                 {0x1p-1, 1075},
+                                 {2, -1075},  // 2^-1075: halfway to the least subnormal
+                                 {2, 1024},
+                                 {2, 1023.5},
+                                 {0.5, -1024},
+                                 {10, 22},
+                                 {-2, 3},
+                                 {-2, -3},
+                                 {-0.5, 1e300},
+                                 {-1e300, 3},
+                                 {0x1.0000000000001p0, 0x1p60},
+                                 {1e-5, 0.04},
                                  {0x1.fffffffffffffp-1, -0x1p62}});
     }
     return cases;
@@ -124,7 +150,7 @@ struct Tally {
 };
 
 class Reference {
-public:
+ public:
   Reference() {
     mpfr_inits2(256, exact_, diff_, static_cast<mpfr_ptr>(nullptr));
     mpfr_inits2(53, rounded_, static_cast<mpfr_ptr>(nullptr));
@@ -157,15 +183,13 @@ public:
     return {mpfr_get_d(diff_, MPFR_RNDN), same};
   }
 
-private:
+ private:
   mpfr_t exact_, diff_, rounded_, x_, y_;
 };
 
 std::vector<Function> functions() {
   constexpr double PI = 3.14159265358979323846;
-  auto one = [](double (*g)(Generator&)) {
-    return [g](Generator& r) { return std::pair{g(r), 0.0}; };
-  };
+  auto one = [](double (*g)(Generator&)) { return [g](Generator& r) { return std::pair{g(r), 0.0}; }; };
   const std::vector<Range> trig = {
       {"[-pi, pi]", one([](Generator& r) { return r.uniform(-PI, PI); })},
       {"|x| in [1e-8, 1]", one([](Generator& r) { return r.logUniform(1e-8, 1, true); })},
@@ -187,9 +211,14 @@ std::vector<Function> functions() {
        [](double y, double x) { return velqora::atan2(y, x); },
        nullptr,
        mpfr_atan2,
-       {{"y, x in [-1, 1]", [](Generator& r) { return std::pair{r.uniform(-1, 1), r.uniform(-1, 1)}; }},
+       {{"y, x in [-1, 1]",
+         [](Generator& r) {
+           return std::pair{r.uniform(-1, 1), r.uniform(-1, 1)};
+         }},
         {"|y|, |x| in [1e-300, 1e300]",
-         [](Generator& r) { return std::pair{r.logUniform(1e-300, 1e300, true), r.logUniform(1e-300, 1e300, true)}; }}}},
+         [](Generator& r) {
+           return std::pair{r.logUniform(1e-300, 1e300, true), r.logUniform(1e-300, 1e300, true)};
+         }}}},
       {"log",
        [](double x, double) { return velqora::log(x); },
        mpfr_log,
@@ -209,14 +238,26 @@ std::vector<Function> functions() {
        [](double x, double y) { return velqora::pow(x, y); },
        nullptr,
        mpfr_pow,
-       {{"x in (0, 2], y = 1.5", [](Generator& r) { return std::pair{r.uniform(0, 2), 1.5}; }},
+       {{"x in (0, 2], y = 1.5",
+         [](Generator& r) {
+           return std::pair{r.uniform(0, 2), 1.5};
+         }},
         {"x in [0.8, 1.25], y in [0.035, 0.045]",
-         [](Generator& r) { return std::pair{r.uniform(0.8, 1.25), r.uniform(0.035, 0.045)}; }},
-        {"x in (0, 3], y in [0.3, 1]", [](Generator& r) { return std::pair{r.uniform(0, 3), r.uniform(0.3, 1)}; }},
+         [](Generator& r) {
+           return std::pair{r.uniform(0.8, 1.25), r.uniform(0.035, 0.045)};
+         }},
+        {"x in (0, 3], y in [0.3, 1]",
+         [](Generator& r) {
+           return std::pair{r.uniform(0, 3), r.uniform(0.3, 1)};
+         }},
         {"x in (0, 1], y in 0..8",
-         [](Generator& r) { return std::pair{r.uniform(0, 1), static_cast<double>(r.next() % 9)}; }},
+         [](Generator& r) {
+           return std::pair{r.uniform(0, 1), static_cast<double>(r.next() % 9)};
+         }},
         {"x in [1e-10, 1e10], y in [-30, 30]",
-         [](Generator& r) { return std::pair{r.logUniform(1e-10, 1e10, false), r.uniform(-30, 30)}; }},
+         [](Generator& r) {
+           return std::pair{r.logUniform(1e-10, 1e10, false), r.uniform(-30, 30)};
+         }},
         {"x > 0 any, |y log x| <= 750",
          [](Generator& r) {
            const double x = r.anyPositive();
