@@ -12,10 +12,10 @@ namespace elementary {
 
 DD logAccurate(double x) {
   const LogReduction red = logReduce(x);
-  const DD& r = red.r;
-  // log(1 + r) = r (1 - r/2 + r^2/3 - ... + r^12/13): from r^7 on in double.
-  double tail = LOG_TAYLOR[13].hi;
-  for (int n = 12; n >= 8; --n) tail = LOG_TAYLOR[n].hi + r.hi * tail;
+  const DD r{red.r, 0};
+  // log(1 + r) = r (1 - r/2 + r^2/3 - ... + r^13/14): from r^8 on in double.
+  double tail = LOG_TAYLOR[14].hi;
+  for (int n = 13; n >= 8; --n) tail = LOG_TAYLOR[n].hi + r.hi * tail;
   DD s{tail, 0};
   for (int n = 7; n >= 1; --n) s = dd::add(LOG_TAYLOR[n], dd::mul(r, s));
   const DD l = dd::mul(r, s);

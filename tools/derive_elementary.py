@@ -87,25 +87,27 @@ w("}};")
 w("")
 
 # ---- logarithm: x = 2^e m, m in [1,2); i the top 7 bits of m's fraction; c_i ~ 1/m_i
-# with 24 bits, r = m c_i - 1 in [-2^-8, 2^-8]; log x = e ln2 - log c_i + log(1 + r).
+# with 8 bits, so that r = m c_i - 1 is an exact double (|r| < 1.5 2^-8): m's 53-bit
+# integer times c_i 2^8 is an exact 61-bit integer. log x = e ln2 - log c_i + log(1 + r).
 # For m >= 1 + 53/128 (above sqrt 2) the table holds -log(2 c_i) and e counts one more,
 # so that a result near zero never comes from two large terms that cancel.
-w("// log: x = 2^e m, m in [1, 2), i the top seven bits of m's fraction; r = m LOG_INVERSE[i] - 1")
-w("// lies in [-2^-8, 2^-8] and log x = e ln2 + LOG_TABLE[i] + log(1 + r). The inverses have 24")
-w("// bits, so m * LOG_INVERSE[i] is exact as a sum of two doubles. From i = LOG_FOLD on")
-w("// (m above sqrt 2) the table holds log(m_i / 2) and e counts one more.")
+w("// log: x = 2^e m, m in [1, 2), i the top seven bits of m's fraction; c = LOG_INVERSE_256[i]/256")
+w("// has 8 bits, so r = m c - 1 is exact in one double (|r| < 1.5 2^-8), and log x = e ln2 +")
+w("// LOG_TABLE[i] + log(1 + r). From i = LOG_FOLD on (m above sqrt 2) the table holds")
+w("// log(m_i / 2) and e counts one more.")
 w("constexpr int LOG_FOLD = 53;")
-w("constexpr std::array<double, 128> LOG_INVERSE{{")
+w("constexpr std::array<std::uint16_t, 128> LOG_INVERSE_256{{")
 invs = []
 for i in range(128):
     mi = 1 + (mpf(i) + mpf(1) / 2) / 128
-    c = round_bits(1 / mi, 24)
+    c = int(mpmath.nint(256 / mi))
     invs.append(c)
-    w("    %s," % h(c))
+for i in range(0, 128, 16):
+    w("    " + " ".join("%d," % c for c in invs[i:i + 16]))
 w("}};")
 w("constexpr std::array<DD, 128> LOG_TABLE{{")
 for i in range(128):
-    v = -mp.log(mpf(invs[i]))
+    v = -mp.log(mpf(invs[i]) / 256)
     if i >= 53:
         v -= ln2
     w("    %s," % dd(v))
