@@ -10,7 +10,10 @@ namespace velqora {
 // in a fixed order and without fused multiply-adds, so they give the same bits on
 // every processor and system, and they are correctly rounded: a fast path in
 // double-double arithmetic whose result is kept when its error bound shows how it
-// rounds, a more precise path for the rare rest. Special values (NaN, infinities,
+// rounds, a more precise path (error below 2^-100) for the rare rest. Only a result
+// within 2^-100 of a midpoint between two doubles could still round the wrong way,
+// and then by no more than a hair over half an ulp; the exact midpoints of pow are
+// found and rounded exactly. Special values (NaN, infinities,
 // zeros, overflow and underflow) follow C99 Annex F. Square roots are exact everywhere
 // and stay std::sqrt.
 double sin(double x);

@@ -22,7 +22,8 @@ double sinOrCos(double x) {
   const double sign = q & 2 ? -1.0 : 1.0;
   const SinCos k = useCos ? sinCosFast<false, true>(fast.r) : sinCosFast<true, false>(fast.r);
   const DD v = useCos ? k.cos : k.sin;
-  // The reduction's error moves the result by at most pi/2 times as much.
+  // The reduction's error moves the result by at most as much, as the derivative is at
+  // most 1; twice that leaves a margin.
   if (const std::optional<double> r = roundIfSure(v, std::fabs(v.hi) * 0x1p-64 + 2 * fast.err)) return sign * *r;
   const Reduced accurate = reduceAccurate(x);
   const SinCos a = sinCosAccurate(accurate.r);
