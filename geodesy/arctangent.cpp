@@ -84,15 +84,43 @@ double scaled(double x, int n) {
   return x * powerOfTwo(n);
 }
 
+// x = odd 2^power for a positive finite x.
+struct OddPart {
+  std::uint64_t odd;
+  int power;
+};
+OddPart oddPart(double x) {
+  const std::uint64_t bits = std::bit_cast<std::uint64_t>(x);
+  const int biased = static_cast<int>(bits >> 52);
+  std::uint64_t m = bits & 0x000fffffffffffffu;
+  int power = -1074;
+  if (biased > 0) {
+    m |= 0x0010000000000000u;
+    power = biased - 1075;
+  }
+  const int zeros = std::countr_zero(m);
+  return {m >> zeros, power + zeros};
+}
+
+// atan(a/b) for a subnormal quotient z = a/b rounded. When a/b lies exactly halfway
+// between two subnormals, (2k+1) 2^-1075, the division has rounded to the even one,
+// but the arctangent lies just below: k 2^-1074.
+double subnormalQuotient(double a, double b, double z) {
+  const OddPart n = oddPart(a);
+  const OddPart d = oddPart(b);
+  if (n.power - d.power != -1075 || n.odd % d.odd != 0) return z;
+  return static_cast<double>((n.odd / d.odd - 1) / 2) * 0x1p-1074;
+}
+
 // atan(a/b) placed at base with the sign, then signed: 0 < a <= b finite.
 double arctangent(double a, double b, const DD& base, double turn, double sign) {
   const int eb = exponentOf(b);
   if (eb - exponentOf(a) > 60) {
     // a/b < 2^-59: atan(a/b) = a/b (1 - (a/b)^2/3), and a/b rounded is also that
     // rounded, as a quotient of two doubles lies at least 2^-107 (relative) away from
-    // any midpoint of doubles that it does not hit.
+    // any midpoint of doubles that it does not hit. It hits one only among subnormals.
     const double z = a / b;
-    if (base.hi == 0) return sign * z;
+    if (base.hi == 0) return sign * (z < 0x1p-1022 ? subnormalQuotient(a, b, z) : z);
     const DD r = place(base, turn, {z, 0});
     return sign * (r.hi + r.lo);
   }

@@ -104,7 +104,7 @@ std::vector<std::pair<double, double>> edgeCases(const std::string& name) {
       for (double x : special) cases.push_back({x, y});
     if (name == "atan2") {
       // Quotients below 2^-60, into the subnormal range.
-      for (double y : {1e-300, 0x1p-1074, 3e-320})
+      for (double y : {1e-300, 0x1p-1074, 3e-320, 0x1.8p-1073, 0x1.4p-1072})  // 3 and 5 2^-1074: halfway over 2
         for (double x : {1e300, 2.0, -2.0, 0x1p-1022}) cases.push_back({y, x});
     } else {
       cases.insert(cases.end(), {{0x1.ffffffcp+0, 2},   // x^2 halfway between two doubles
