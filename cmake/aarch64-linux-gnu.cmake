@@ -1,0 +1,15 @@
+# Cross-building for 64-bit ARM Linux with Debian's g++-aarch64-linux-gnu; the programs
+# run here under qemu-user (qemu-aarch64 -L /usr/aarch64-linux-gnu). Used for the digit
+# comparison of tools/build-aarch64.sh: GCC fuses multiply-adds on ARM unless told not
+# to, which the top-level -ffp-contract=off does.
+set(CMAKE_SYSTEM_NAME Linux)
+set(CMAKE_SYSTEM_PROCESSOR aarch64)
+
+set(CMAKE_C_COMPILER aarch64-linux-gnu-gcc)
+set(CMAKE_CXX_COMPILER aarch64-linux-gnu-g++)
+
+set(CMAKE_FIND_ROOT_PATH /usr/aarch64-linux-gnu)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_CROSSCOMPILING_EMULATOR qemu-aarch64 -L /usr/aarch64-linux-gnu)
