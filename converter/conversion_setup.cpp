@@ -1,6 +1,7 @@
 #include "converter/conversion_setup.h"
 
 #include <algorithm>
+#include <cmath>
 #include <array>
 #include <charconv>
 
@@ -229,7 +230,13 @@ std::string listing(const Lists& lists, const Choices& choices) {
 PointConversion makeConversion(const Lists& lists, const Choices& choices) {
   const Ellipsoid ellipsoid = chosenEllipsoid(lists, choices);
   const GridDefinition grid = chosenGrid(lists, choices);
-  return coreConversion(ellipsoid, grid, Direction{choices.inverse, choices.sexagesimal, choices.derived});
+  if (choices.toleranceMetres) {
+    if (!choices.inverse) throw UsageError("--tolerance: it is the tolerance of --inverse");
+    if (!(*choices.toleranceMetres > 0) || !std::isfinite(*choices.toleranceMetres))
+      throw UsageError("--tolerance: a distance in metres greater than 0");
+  }
+  return coreConversion(ellipsoid, grid,
+                        Direction{choices.inverse, choices.sexagesimal, choices.derived, choices.toleranceMetres});
 }
 
 }  // namespace velqora::convert

@@ -37,6 +37,7 @@ struct Choices {
   bool inverse = false;
   bool sexagesimal = false;
   bool derived = false;
+  std::optional<double> toleranceMetres;  // grid to geographic only
 };
 
 // The entries the window's lists would show (the tables hold the texts).

@@ -1,6 +1,8 @@
 #include "converter/core_conversion.h"
 
+#include <array>
 #include <cmath>
+#include <cstdio>
 #include <string>
 #include <utility>
 
@@ -39,6 +41,12 @@ std::string reasonFor(ConversionRefusal refusal) {
   return reason;
 }
 
+std::string formatTolerance(double metres) {
+  std::array<char, 32> text{};
+  std::snprintf(text.data(), text.size(), "%g", metres);
+  return text.data();
+}
+
 const std::string BEYOND_RANGE = "a coordinate is beyond the range of numbers";
 
 void appendDerived(std::vector<std::string>& out, DerivedTexts&& t) {
@@ -46,6 +54,13 @@ void appendDerived(std::vector<std::string>& out, DerivedTexts&& t) {
   out.push_back(std::move(t.tangent));
   out.push_back(std::move(t.scaleFactor));
   out.push_back(std::move(t.arcSecondLength));
+}
+
+void appendPoint(std::vector<std::string>& out, const GridPoint& point) {
+  GridPointTexts texts = gridPointTexts(point);
+  out.reserve(6);
+  out.push_back(std::move(texts.x));
+  out.push_back(std::move(texts.y));
 }
 
 void appendAngle(std::vector<std::string>& out, AngleTexts&& t) {
@@ -85,17 +100,23 @@ PointConversion coreConversion(const Ellipsoid& ellipsoid, const GridDefinition&
         return r;
       }
       // As the window converts: without derived values a point is still refused when
-      // they have none.
-      const auto converted = convertToGridWithDerivedValues(*grid, longitude, latitude);
+      // they have none, but they are computed only where that can happen.
+      if (derived) {
+        const auto converted = convertToGridWithDerivedValues(*grid, longitude, latitude);
+        if (!converted) {
+          r.refusal = reasonFor(converted.reason());
+          return r;
+        }
+        appendPoint(r.texts, converted->point);
+        appendDerived(r.texts, derivedTexts(converted->derived));
+        return r;
+      }
+      const auto converted = convertToGridAsTheWindowDoes(*grid, longitude, latitude);
       if (!converted) {
         r.refusal = reasonFor(converted.reason());
         return r;
       }
-      GridPointTexts texts = gridPointTexts(converted->point);
-      r.texts.reserve(6);
-      r.texts.push_back(std::move(texts.x));
-      r.texts.push_back(std::move(texts.y));
-      if (derived) appendDerived(r.texts, derivedTexts(converted->derived));
+      appendPoint(r.texts, *converted);
       return r;
     };
   } else {
@@ -105,6 +126,9 @@ PointConversion coreConversion(const Ellipsoid& ellipsoid, const GridDefinition&
                         : std::vector<std::string>{"longitude", "latitude"};
     c.resultNames.insert(c.resultNames.end(), {"error_x_m", "error_y_m"});
     const bool sexagesimal = direction.sexagesimal;
+    // The tolerance as the user gave it, for the report of a point that does not reach it.
+    const std::string toleranceText =
+        direction.toleranceMetres ? formatTolerance(*direction.toleranceMetres) : std::string();
     c.convert = [=](std::span<const std::string_view> t) {
       PointResult r;
       double x = 0;
@@ -117,13 +141,31 @@ PointConversion coreConversion(const Ellipsoid& ellipsoid, const GridDefinition&
         r.refusal = reasonFor(grid.reason());
         return r;
       }
-      const auto converted = convertToGeographicWithDerivedValues(*grid, x, y);
-      if (!converted) {
-        r.refusal = reasonFor(converted.reason());
+      const double tolerance = direction.toleranceMetres.value_or(TOLERANCE_METRES);
+      std::optional<DerivedValues> derivedValues;
+      InverseConversion point;
+      if (derived) {
+        const auto converted = convertToGeographicWithDerivedValues(*grid, x, y, tolerance);
+        if (!converted) {
+          r.refusal = reasonFor(converted.reason());
+          return r;
+        }
+        point = converted->point;
+        derivedValues = converted->derived;
+      } else {
+        const auto converted = convertToGeographicAsTheWindowDoes(*grid, x, y, tolerance);
+        if (!converted) {
+          r.refusal = reasonFor(converted.reason());
+          return r;
+        }
+        point = *converted;
+      }
+      if (direction.toleranceMetres && !point.withinTolerance) {
+        r.refusal = "the estimate did not come within " + toleranceText + " m of the point in " +
+                    std::to_string(ITERATION_LIMIT + 1) + " steps";
         return r;
       }
       // Only the texts asked for: each costs as much as a projection.
-      const InverseConversion& point = converted->point;
       r.texts.reserve(12);
       if (sexagesimal) {
         appendAngle(r.texts, sexagesimalTexts(point.longitude));
@@ -135,7 +177,7 @@ PointConversion coreConversion(const Ellipsoid& ellipsoid, const GridDefinition&
       ResidualTexts residuals = residualTexts(point);
       r.texts.push_back(std::move(residuals.x));
       r.texts.push_back(std::move(residuals.y));
-      if (derived) appendDerived(r.texts, derivedTexts(converted->derived));
+      if (derivedValues) appendDerived(r.texts, derivedTexts(*derivedValues));
       return r;
     };
   }

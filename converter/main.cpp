@@ -108,6 +108,11 @@ void addOptions(CLI::App& app, CommandLine& c) {
       ->group(points);
   app.add_flag("--derived", k.derived, "Add angle to true north (deg), tangent, scale factor, 1\" length (m)")
       ->group(points);
+  app.add_option("--tolerance", k.toleranceMetres,
+                 "With --inverse: iterate until the point is within this many metres (default 0.1, the window's);\n"
+                 "a point the iteration bound stops short of it is an ERROR")
+      ->type_name("METRES")
+      ->group(points);
   app.add_option("--delimiter", c.delimiter, ", ; tab or space (default: detected in each file)")
       ->type_name("D")
       ->group(points);

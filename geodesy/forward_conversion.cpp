@@ -24,6 +24,16 @@ Outcome<ForwardConversion, ConversionRefusal> convertToGridWithDerivedValues(con
   return ForwardConversion{*point, *derived};
 }
 
+Outcome<GridPoint, ConversionRefusal> convertToGridAsTheWindowDoes(const Grid& grid, double longitude,
+                                                                   double latitude) {
+  const ProjectionRequest request = requestFor(grid, longitude, latitude);
+  const auto point = grid.PRJSL(request);
+  if (!point || derivedValuesCannotFail(grid, request, *point)) return point;
+  const auto derived = DEGFACT(grid, request, *point);
+  if (!derived) return derived.reason();
+  return point;
+}
+
 GridPointTexts gridPointTexts(const GridPoint& point) { return {DSPDCM(point.x, 11), DSPDCM(point.y, 11)}; }
 
 ForwardTexts forwardTexts(const ForwardConversion& conversion) {

@@ -33,6 +33,12 @@ struct ForwardConversion {
                                                                                            double longitude,
                                                                                            double latitude);
 
+// The grid point of convertToGridWithDerivedValues, refused exactly where it is, with
+// the derived values computed only where they may refuse the point
+// (derivedValuesCannotFail): for a caller that does not show them.
+[[nodiscard]] Outcome<GridPoint, ConversionRefusal> convertToGridAsTheWindowDoes(const Grid& grid, double longitude,
+                                                                                 double latitude);
+
 struct GridPointTexts {
   std::string x;  // EDIT22: 11 digits, signed
   std::string y;  // EDIT23

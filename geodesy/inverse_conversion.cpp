@@ -75,6 +75,15 @@ Outcome<InverseConversionWithDerivedValues, ConversionRefusal> convertToGeograph
   return InverseConversionWithDerivedValues{*point, *derived};
 }
 
+Outcome<InverseConversion, ConversionRefusal> convertToGeographicAsTheWindowDoes(const Grid& grid, double X, double Y,
+                                                                                 double toleranceMetres) {
+  const auto point = convertToGeographic(grid, X, Y, toleranceMetres);
+  if (!point || derivedValuesCannotFail(grid, point->request, point->estimate)) return point;
+  const auto derived = DEGFACT(grid, point->request, point->estimate);
+  if (!derived) return derived.reason();
+  return point;
+}
+
 GeographicTexts geographicTexts(double longitude, double latitude) {
   return {decimalDegreesText(longitude), decimalDegreesText(latitude), sexagesimalTexts(longitude),
           sexagesimalTexts(latitude)};

@@ -50,6 +50,11 @@ struct InverseConversionWithDerivedValues {
 [[nodiscard]] Outcome<InverseConversionWithDerivedValues, ConversionRefusal> convertToGeographicWithDerivedValues(
     const Grid& grid, double X, double Y, double toleranceMetres = TOLERANCE_METRES);
 
+// The point of convertToGeographicWithDerivedValues, refused exactly where it is, with
+// the derived values computed only where they may refuse it (derivedValuesCannotFail).
+[[nodiscard]] Outcome<InverseConversion, ConversionRefusal> convertToGeographicAsTheWindowDoes(
+    const Grid& grid, double X, double Y, double toleranceMetres = TOLERANCE_METRES);
+
 struct GeographicTexts {
   std::string longitude;      // EDIT20: 11 digits, signed
   std::string latitude;       // EDIT21

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "geodesy/derived_values.h"
+#include "geodesy/forward_conversion.h"
 #include "tests/projection_support.h"
 
 namespace velqora {
@@ -125,6 +126,14 @@ TEST(Degfact, WhereTheyCannotFailTheyAnswer) {
           const double phi = (unit(random) < 0.2 ? 89.99 + unit(random) * 0.0099 : 180 * unit(random) - 90) / DEGPRAD;
           const double dlam = (unit(random) < 0.5 ? 12 : 400) * (2 * unit(random) - 1) / DEGPRAD;
           const auto point = grid->PRJSL(dlam, phi);
+          // The conversion that leaves them uncomputed refuses as the one that computes them.
+          const double lon = dlam * DEGPRAD + grid->origin().lambda0;
+          const auto full = convertToGridWithDerivedValues(*grid, lon, phi * DEGPRAD);
+          const auto lean = convertToGridAsTheWindowDoes(*grid, lon, phi * DEGPRAD);
+          ASSERT_EQ(bool(full), bool(lean));
+          if (full) {
+            ASSERT_EQ(full->point.x, lean->x);
+          }
           if (!point) continue;
           if (!derivedValuesCannotFail(*grid, {dlam, phi}, *point)) {
             ++skipped;

@@ -49,6 +49,16 @@ TEST(Command, StatusOutputAndReports) {
       {utm33({"--inverse"}), "500,0\n12000,0\n", 1, "500,0,+15,+0,+0,+0\n12000,0,ERROR: " + outside + "\n",
        "<stdin>:2: " + outside + "\n"},
       {utm33({"--columns", "3,2"}), "a,0,15\n", 0, "a,0,15,+500,+0\n", ""},
+      // A finer tolerance than the window's 0.1 m; a point the iteration bound stops short
+      // of it is an ERROR; --tolerance belongs to --inverse.
+      {utm33({"--inverse"}), "600,5300\n", 0, "600,5300,+16.336591375,+47.845561389,+0.0296,+0.0158\n", ""},
+      {utm33({"--inverse", "--tolerance", "0.0001"}), "600,5300\n", 0,
+       "600,5300,+16.336590974,+47.845561252,-0.0000,-0.0000\n", ""},
+      {utm33({"--inverse", "--tolerance", "0.0001", "--projection", "LCC1", "--origin-latitude", "36"}), "500,-10000\n",
+       1, "500,-10000,ERROR: the estimate did not come within 0.0001 m of the point in 90001 steps\n",
+       "<stdin>:1: the estimate did not come within"},
+      {utm33({"--tolerance", "0.001"}), "", 2, "", "--tolerance: it is the tolerance of --inverse"},
+      {utm33({"--inverse", "--tolerance", "0"}), "", 2, "", "--tolerance: a distance in metres greater than 0"},
       // A grid that no point can use refuses every point.
       {utm33({"--projection", "LCC1", "--origin-latitude", "0"}), "15 45\n", 1,
        "15 45 \"ERROR: the grid data are not valid for this projection\"\n",
