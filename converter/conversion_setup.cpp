@@ -1,9 +1,9 @@
 #include "converter/conversion_setup.h"
 
 #include <algorithm>
-#include <cmath>
 #include <array>
 #include <charconv>
+#include <cmath>
 
 #include "converter/core_conversion.h"
 #include "datafiles/grid_group.h"
@@ -85,7 +85,11 @@ std::array<std::string, 4> ellipsoidTexts(const Lists& lists, const Choices& cho
   std::array<std::string, 4> texts;
   if (choices.ellipsoid && choices.ellipsoidValues)
     throw UsageError("--ellipsoid and --ellipsoid-values: one or the other");
-  if (choices.ellipsoid) {
+  if (choices.catalogueEntry && (choices.ellipsoid || choices.ellipsoidValues))
+    throw UsageError("--epsg sets the ellipsoid: --ellipsoid and --ellipsoid-values go without it");
+  if (choices.catalogueEntry) {
+    texts = choices.catalogueEntry->ellipsoid;
+  } else if (choices.ellipsoid) {
     const auto& row =
         EARTHTAB[static_cast<std::size_t>(pick("--ellipsoid", *choices.ellipsoid, lists.ellipsoids, ellipsoidName))];
     for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = displayText(row[i + 1]);
@@ -143,6 +147,12 @@ GridDefinition chosenGrid(const Lists& lists, const Choices& choices) {
   GridFieldTexts texts{"", "00", "00.00", "", "00", "00.00", "+0", "+0", "1.000", "", "", "", "", "", ""};
   int code = 0;
   if (choices.gridGroup && !choices.gridSystem) throw UsageError("--grid-group needs --grid-system");
+  if (choices.catalogueEntry && choices.gridSystem)
+    throw UsageError("--epsg sets the grid: --grid-system and --grid-group go without it");
+  if (choices.catalogueEntry) {
+    texts = choices.catalogueEntry->grid;
+    code = projectionOfKey(choices.catalogueEntry->projectionKey);
+  }
   if (choices.gridSystem) {
     const int system = pickGridSystem(lists, *choices.gridSystem);
     if (choices.gridGroup) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "converter/point_conversion.h"
+#include "datafiles/epsg_catalogue.h"
 
 namespace velqora::convert {
 
@@ -19,6 +20,9 @@ struct UsageError : std::runtime_error {
 };
 
 struct Choices {
+  // A grid of the EPSG catalogue with its ellipsoid, as the window's Find picks it; the
+  // grid's texts may be typed over as below.
+  std::optional<CatalogueEntry> catalogueEntry;
   // Ellipsoid: picked by name or position, or the four field texts "A,B,F,E".
   std::optional<std::string> ellipsoid;
   std::optional<std::string> ellipsoidValues;

@@ -40,6 +40,11 @@ bool holdsLists(const fs::path& folder) {
 
 }  // namespace
 
+std::string installedDataFolder() {
+  const fs::path installed = installedLists();
+  return installed.empty() ? std::string() : utf8Of(installed);
+}
+
 std::string defaultDataFolder() {
   if (holdsLists(".")) return ".";
   const fs::path installed = installedLists();

@@ -12,4 +12,8 @@ namespace velqora::convert {
 // current folder, whose missing list is then reported.
 [[nodiscard]] std::string defaultDataFolder();
 
+// The folder of the installed lists (and the EPSG catalogue), or "" when the program's
+// own place is not known.
+[[nodiscard]] std::string installedDataFolder();
+
 }  // namespace velqora::convert

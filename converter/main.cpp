@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "converter/batch.h"
+#include "converter/catalogue_choice.h"
 #include "converter/conversion_setup.h"
 #include "converter/data_folder.h"
 #include "converter/file_conversion.h"
@@ -39,6 +40,8 @@ struct CommandLine {
   std::optional<std::string> output;
   std::optional<std::string> delimiter;
   std::optional<std::string> columns;
+  std::optional<std::string> epsg;
+  std::optional<std::string> find;
   bool header = false;
   bool noHeader = false;
   bool list = false;
@@ -73,6 +76,12 @@ void addOptions(CLI::App& app, CommandLine& c) {
 
   Choices& k = c.choices;
   const std::string conversion = "Conversion (as picked or typed in the window)";
+  app.add_option("--epsg", c.epsg,
+                 "A grid of the EPSG catalogue and its ellipsoid, by EPSG code (instead of the four below)")
+      ->type_name("CODE")
+      ->group(conversion);
+  app.add_option("--find", c.find, "List the catalogue's grids that every word matches (code, name, area), best first")
+      ->type_name("WORDS");
   app.add_option("--ellipsoid", k.ellipsoid, "Ellipsoid by name in earth-sz.txt or 0-based position")
       ->type_name("NAME|N")
       ->group(conversion);
@@ -205,6 +214,18 @@ int run(const CommandLine& c) {
   }
   if (c.output) job.output = {*c.output, utf8Of(std::filesystem::absolute(pathOf(*c.output)))};
 
+  // The EPSG catalogue: beside the lists, or the installed one.
+  const std::string catalogue =
+      utf8Of(std::filesystem::absolute(pathOf(catalogueFileFor(c.data))).lexically_normal());
+  if (c.find) {
+    const std::string text = catalogueListing(catalogue, *c.find);
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    if (text.empty()) report("--find: no grid of " + catalogue + " matches \"" + *c.find + "\"");
+    return text.empty() ? EXIT_SOME_FAILED : EXIT_ALL_CONVERTED;
+  }
+  CommandLine chosen = c;
+  if (c.epsg) chosen.choices.catalogueEntry = catalogueEntryOfCode(catalogue, *c.epsg);
+
   std::error_code entered;
   std::filesystem::current_path(pathOf(c.data), entered);
   if (entered) throw UsageError("--data: cannot enter the folder " + c.data + " (" + entered.message() + ")");
@@ -215,7 +236,7 @@ int run(const CommandLine& c) {
     std::fwrite(text.data(), 1, text.size(), stdout);
     return EXIT_ALL_CONVERTED;
   }
-  const PointConversion conversion = makeConversion(lists, c.choices);
+  const PointConversion conversion = makeConversion(lists, chosen.choices);
   job.options = batchOptions(c, conversion.coordinateCount);
 
   // Nothing is written before everything above has been checked.

@@ -263,6 +263,30 @@ CatalogueReading readCatalogue(const std::string& fileName) {
   }
 }
 
+std::vector<NotDrawnCrs> readNotDrawn(const std::string& fileName) {
+  std::vector<NotDrawnCrs> list;
+  try {
+    const std::string bytes = readDataFile(fileName);
+    DataReader reader(bytes, fileName);
+    for (std::string line = reader.readLine("the end line"); !line.starts_with("#-");
+         line = reader.readLine("the end line")) {
+      if (!line.starts_with("# EPSG:")) continue;
+      NotDrawnCrs crs;
+      std::from_chars(line.data() + 7, line.data() + line.size(), crs.code);
+      crs.name = displayText(reader.readLine("a name"));
+      crs.reason = displayText(reader.readLine("a reason"));
+      list.push_back(std::move(crs));
+    }
+  } catch (const LoadFailure&) {
+    // What was read serves; the list only names CRSs the catalogue lacks.
+  }
+  return list;
+}
+
+std::string notDrawnRecord(const NotDrawnCrs& crs) {
+  return "# EPSG:" + std::to_string(crs.code) + CRLF + crs.name + CRLF + crs.reason + CRLF;
+}
+
 std::string catalogueRecord(const CatalogueEntry& e) {
   const GridFieldTexts& t = e.grid;
   std::string r = "# EPSG:" + std::to_string(e.code) + CRLF + e.name + CRLF;

@@ -32,6 +32,8 @@
 namespace velqora {
 
 inline constexpr const char* EPSG_CATALOGUE_FILE = "epsg-grids.txt";
+// Beside it: the projected CRSs of the dataset that the catalogue leaves out, and why.
+inline constexpr const char* EPSG_NOT_DRAWN_FILE = "epsg-not-drawn.txt";
 
 // The keys of the bundled projection list by code; the catalogue uses these.
 inline constexpr std::array<std::string_view, 7> STANDARD_PROJECTION_KEYS = {"NONE", "TM", "OM",    "LCC2",
@@ -76,6 +78,19 @@ struct CatalogueReading {
 // An entry as its record: the "#" line, the name line and the three value lines, each
 // ending in CR LF.
 [[nodiscard]] std::string catalogueRecord(const CatalogueEntry& entry);
+
+// A projected CRS of the EPSG dataset that none of the six projections draws exactly: a
+// record of the not-drawn list is a "# EPSG:n" line, the CRS's name and the reason
+// ("method Popular Visualisation Pseudo Mercator (EPSG:1024)").
+struct NotDrawnCrs {
+  int code = 0;
+  std::string name;
+  std::string reason;
+};
+
+// The not-drawn list; empty when the file cannot be read or holds no record.
+[[nodiscard]] std::vector<NotDrawnCrs> readNotDrawn(const std::string& fileName);
+[[nodiscard]] std::string notDrawnRecord(const NotDrawnCrs& crs);
 
 // The texts of the ellipsoid values as numbers, and whether one is missing (empty),
 // as the window's commands read EDIT1 to EDIT4.

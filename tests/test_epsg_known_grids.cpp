@@ -1,12 +1,15 @@
 // Well-known grids taken from the EPSG catalogue as the window takes them (the record's
 // texts read as the fields are read) agree with PROJ's conversion from each CRS's own
-// geographic CRS within 1 mm, whatever the CRS's unit.
+// geographic CRS within 1 mm, whatever the CRS's unit; so does velqora-convert --epsg.
 #include <gtest/gtest.h>
 #include <proj.h>
 
+#include <array>
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <map>
+#include <string>
 
 #include "datafiles/epsg_catalogue.h"
 #include "geodesy/ellipsoid_completion.h"
@@ -28,6 +31,18 @@ std::array<double, 2> projMetres(PJ_CONTEXT* context, int code, double longitude
   const PJ_COORD c = proj_trans(operation, PJ_FWD, proj_coord(longitude, latitude, 0, 0));
   for (PJ* p : {axes, operation, raw, base, crs}) proj_destroy(p);
   return {c.xy.x * metresPerUnit, c.xy.y * metresPerUnit};
+}
+
+// X and Y in km by velqora-convert --epsg on the bundled data.
+std::array<double, 2> converterKm(int code, double longitude, double latitude) {
+  const std::string command = "printf '%.9f %.9f\\n' " + std::to_string(longitude) + " " + std::to_string(latitude) +
+                              " | " + VELQORA_CONVERT + " --data " + VELQORA_SOURCE_DIR + "/data --epsg " +
+                              std::to_string(code);
+  FILE* out = popen(command.c_str(), "r");
+  std::array<double, 4> read{};
+  const int fields = out != nullptr ? std::fscanf(out, "%lf %lf %lf %lf", &read[0], &read[1], &read[2], &read[3]) : 0;
+  if (out != nullptr) pclose(out);
+  return fields == 4 ? std::array<double, 2>{read[2], read[3]} : std::array<double, 2>{NAN, NAN};
 }
 
 TEST(EpsgKnownGrids, AgreeWithProjWithinAMillimetre) {
@@ -74,6 +89,10 @@ TEST(EpsgKnownGrids, AgreeWithProjWithinAMillimetre) {
     const auto theirs = projMetres(context, p.code, p.longitude, p.latitude);
     EXPECT_NEAR(ours->x * 1000, theirs[0], 0.001);
     EXPECT_NEAR(ours->y * 1000, theirs[1], 0.001);
+    // The converter's texts, cut to 0.1 mm.
+    const auto converted = converterKm(p.code, p.longitude, p.latitude);
+    EXPECT_NEAR(converted[0] * 1000, theirs[0], 0.001);
+    EXPECT_NEAR(converted[1] * 1000, theirs[1], 0.001);
   }
   proj_context_destroy(context);
 }

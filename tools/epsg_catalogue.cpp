@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <string>
@@ -114,8 +115,27 @@ std::string header(PJ_CONTEXT* context) {
 
 }  // namespace
 
+// The not-drawn list's head.
+std::string notDrawnHeader(PJ_CONTEXT* context) {
+  return "Velqora's list of the EPSG projected CRSs that its catalogue leaves out, written by tools/epsg_catalogue\r\n"
+         "from PROJ " +
+         std::string(proj_info().version) + ", EPSG dataset " + metadata(context, "EPSG.VERSION") + " of " +
+         metadata(context, "EPSG.DATE") +
+         ". None of the six projections draws them exactly.\r\n"
+         "Each record: a line \"# EPSG:\" and the code, the name, and why it is left out.\r\n";
+}
+
+// The name of an EPSG CRS.
+std::string crsName(PJ_CONTEXT* context, int code) {
+  const Pj crs(proj_create_from_database(context, "EPSG", std::to_string(code).c_str(), PJ_CATEGORY_CRS, 0, nullptr));
+  const char* name = crs ? proj_get_name(crs.get()) : nullptr;
+  return name != nullptr ? name : "";
+}
+
 int main(int argc, char** argv) {
   const std::string output = argc > 1 ? argv[1] : "data/epsg-grids.txt";
+  // The not-drawn list goes beside the catalogue.
+  const std::string notDrawnOutput = (std::filesystem::path(output).parent_path() / EPSG_NOT_DRAWN_FILE).string();
   const Context context(proj_context_create());
   PJ_CONTEXT* ctx = context.get();
   const ProjDatabase db(proj_context_get_database_path(ctx));
@@ -134,10 +154,12 @@ int main(int argc, char** argv) {
   std::map<std::string, int> written;
   int withSeriesError = 0;
   std::string records;
+  std::string notDrawn;
   for (const int code : codes) {
     auto mapped = catalogueEntryOf(ctx, db, std::to_string(code));
     if (const auto* skip = std::get_if<Skip>(&mapped)) {
       ++skipped[skip->reason];
+      notDrawn += notDrawnRecord({code, crsName(ctx, code), skip->reason});
       continue;
     }
     auto& [entry, exact] = std::get<MappedCrs>(mapped);
@@ -146,8 +168,10 @@ int main(int argc, char** argv) {
       return 1;
     }
     if (refusedByVelqora(entry)) {
-      ++skipped[entry.projectionKey + " grid that Velqora refuses for every point (origin latitude " +
-                (exact.latitude == 90 || exact.latitude == -90 ? "at a pole)" : "not valid)")];
+      const std::string reason = entry.projectionKey + " grid that Velqora refuses for every point (origin latitude " +
+                                 (exact.latitude == 90 || exact.latitude == -90 ? "at a pole)" : "not valid)");
+      ++skipped[reason];
+      notDrawn += notDrawnRecord({code, entry.name, reason});
       continue;
     }
     const int projection = standardProjectionCode(entry.projectionKey);
@@ -171,6 +195,13 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "epsg_catalogue: cannot write %s\n", output.c_str());
     return 1;
   }
+  std::ofstream notDrawnFile(notDrawnOutput, std::ios::binary);
+  notDrawnFile << notDrawnHeader(ctx) << notDrawn << "#-\r\n";
+  notDrawnFile.close();
+  if (!notDrawnFile) {
+    std::fprintf(stderr, "epsg_catalogue: cannot write %s\n", notDrawnOutput.c_str());
+    return 1;
+  }
 
   std::printf("%zu non-deprecated EPSG projected CRSs in PROJ %s's proj.db (EPSG %s, %s)\n", codes.size(),
               proj_info().version, metadata(ctx, "EPSG.VERSION").c_str(), metadata(ctx, "EPSG.DATE").c_str());
@@ -189,5 +220,6 @@ int main(int argc, char** argv) {
     }
   }
   std::printf("  %d of them with a series error above 1 cm\n", withSeriesError);
+  std::printf("the %d left out listed in %s\n", skippedCount, notDrawnOutput.c_str());
   return 0;
 }

@@ -58,6 +58,18 @@ TEST(Command, StatusOutputAndReports) {
        1, "500,-10000,ERROR: the estimate did not come within 0.0001 m of the point in 90001 steps\n",
        "<stdin>:1: the estimate did not come within"},
       {utm33({"--tolerance", "0.001"}), "", 2, "", "--tolerance: it is the tolerance of --inverse"},
+      // The EPSG catalogue: a grid by its code, the two reasons a code is refused, a search.
+      {{"--epsg", "2154"}, "2.35 48.85\n", 0, "2.35 48.85 +652.30156483 +6861.3027258\n", ""},
+      {{"--epsg", "3857"}, "", 2, "", "--epsg 3857: EPSG:3857 WGS 84 / Pseudo-Mercator is not drawn by any"},
+      {{"--epsg", "99999"}, "", 2, "", "--epsg 99999: no projected CRS of the EPSG dataset"},
+      {utm33({"--epsg", "2154"}), "", 2, "", "--epsg sets the ellipsoid"},
+      {{"--find", "RGF93 v1 lambert-93"},
+       "",
+       0,
+       "EPSG:2154  RGF93 v1 / Lambert-93  (France - onshore and offshore, mainland and Corsica (France métropolitaine "
+       "including Corsica).)\n",
+       ""},
+      {{"--find", "no such grid"}, "", 1, "", "--find: no grid of"},
       {utm33({"--inverse", "--tolerance", "0"}), "", 2, "", "--tolerance: a distance in metres greater than 0"},
       // A grid that no point can use refuses every point.
       {utm33({"--projection", "LCC1", "--origin-latitude", "0"}), "15 45\n", 1,
