@@ -158,7 +158,11 @@ std::string DSPDCM(double x, int n) {
     }
     // Near a digit boundary the double remainders can step outside 0..9; the
     // text then comes from the exact decimal value of x instead.
-    if (!isDigitValue(D)) return std::string(1, text[0]) + exactDecimalDigits(std::fabs(x), n);
+    if (!isDigitValue(D)) {
+      std::string exact = exactDecimalDigits(std::fabs(x), n);
+      exact.insert(exact.begin(), text[0]);
+      return exact;
+    }
     text[length++] = static_cast<char>('0' + static_cast<int>(D));
     ++K;
     if (P < 1 && A == 0) return {text.data(), length};

@@ -9,6 +9,17 @@
 
 wine_build=$(cd "$1" && pwd)
 export WINEPREFIX=$wine_build/wineprefix
+# A 64-bit build (tools/build-windows.sh --64) runs with Wine's 64-bit loader: "wine"
+# would start the 32-bit one first, which a machine without 32-bit support cannot run.
+if file -b "$(find "$wine_build" -name velqora.exe -not -path '*/wineprefix/*' | head -1)" | grep -q '^PE32+'; then
+  mkdir -p "$wine_build/wine64-loader"
+  for name in wine wine-stable; do
+    printf '#!/bin/sh\nexport WINELOADER=/usr/lib/wine/wine64\nexec /usr/lib/wine/wine64 "$@"\n' \
+      >"$wine_build/wine64-loader/$name"
+    chmod +x "$wine_build/wine64-loader/$name"
+  done
+  export PATH=$wine_build/wine64-loader:$PATH
+fi
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 # Wine takes its code page from the Unix locale: Windows-1252, as on a Western
