@@ -8,14 +8,11 @@
 
 namespace velqora {
 
-CassiniSoldner::CassiniSoldner(const Ellipsoid& ellipsoid, double limitDegrees)
-    : a_(ellipsoid.a),
-      E3_(ellipsoid.inverseEccentricity),
-      limit_(limitDegrees / DEGPRAD),
-      arc_(ellipsoid.a, ellipsoid.inverseEccentricity) {}
+CassiniSoldner::CassiniSoldner(const Ellipsoid& ellipsoid)
+    : a_(ellipsoid.a), E3_(ellipsoid.inverseEccentricity), arc_(ellipsoid.a, ellipsoid.inverseEccentricity) {}
 
 Projected CassiniSoldner::CSXYZ(double dlam, double phi) const {
-  if (!latitudeInside(phi) || !(std::fabs(dlam) <= limit_)) return ConversionRefusal::outsideArea;
+  if (!latitudeInside(phi) || !std::isfinite(dlam)) return ConversionRefusal::outsideArea;
   const double a = a_;
   const double E3 = E3_;
   const double L = dlam;

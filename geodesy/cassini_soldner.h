@@ -13,14 +13,13 @@ namespace velqora {
 // The series diverges away from the central meridian: against the exact projection
 // (by geodesics) its error on Earth's ellipsoids stays below 1 m up to 8.40 degrees
 // of longitude at 18 degrees of latitude and further at every other latitude
-// (tools/accuracy_table). A point farther from the central meridian is refused.
+// (tools/accuracy_table). The grid refuses a point farther from the central meridian
+// (Grid::PRJSL); the series itself, here, answers wherever it has numbers.
 class CassiniSoldner {
  public:
   static constexpr double SERIES_LIMIT_DEGREES = 8;
 
-  // limitDegrees: the longitude difference beyond which a point is refused; a tool
-  // that measures the series' error passes a wider one.
-  explicit CassiniSoldner(const Ellipsoid& ellipsoid, double limitDegrees = SERIES_LIMIT_DEGREES);
+  explicit CassiniSoldner(const Ellipsoid& ellipsoid);
 
   // Raw X and Y of the point dlam (longitude difference from the central meridian)
   // and phi, radians.
@@ -28,8 +27,7 @@ class CassiniSoldner {
 
  private:
   double a_;
-  double E3_;     // 1/e
-  double limit_;  // radians
+  double E3_;  // 1/e
   MeridianArc arc_;
 };
 

@@ -5,7 +5,9 @@
 #include "geodesy/grid.h"
 
 #include <cmath>
+#include <limits>
 
+#include "geodesy/constants.h"
 #include "geodesy/domain.h"
 #include "geodesy/ellipsoid_completion.h"
 
@@ -38,6 +40,9 @@ Grid::Grid(const Ellipsoid& ellipsoid, const GridDefinition& definition, const G
       M0_(definition.projection == TRANSVERSE_MERCATOR || definition.projection == CASSINI_SOLDNER
               ? arc_.FRMEQTR(origin.phi0)
               : 0),
+      seriesLimit_(definition.projection == TRANSVERSE_MERCATOR ? TransverseMercator::SERIES_LIMIT_DEGREES / DEGPRAD
+                   : definition.projection == CASSINI_SOLDNER   ? CassiniSoldner::SERIES_LIMIT_DEGREES / DEGPRAD
+                                                                : std::numeric_limits<double>::infinity()),
       projection_(projection) {}
 
 Outcome<Grid, ConversionRefusal> Grid::make(const Ellipsoid& ellipsoid, const GridDefinition& definition) {
@@ -82,8 +87,9 @@ std::optional<double> Grid::coneConstant() const {
   return std::nullopt;
 }
 
-Outcome<GridPoint, ConversionRefusal> Grid::PRJSL(double dlam, double phi) const {
+Outcome<GridPoint, ConversionRefusal> Grid::PRJSL(double dlam, double phi, SeriesLimit limit) const {
   if (!(std::fabs(dlam) <= LONGITUDE_DIFFERENCE_LIMIT)) return ConversionRefusal::outsideArea;
+  if (limit == SeriesLimit::held && !withinSeriesLimit(dlam)) return ConversionRefusal::outsideArea;
   const Projected raw = std::visit(Overloaded{
                                        [&](const TransverseMercator& p) { return p.TMXYZ(dlam, phi); },
                                        [&](const ObliqueMercator& p) { return p.OMXYZ(dlam, phi); },

@@ -9,6 +9,7 @@
 //   Grid::make(ellipsoid, definition)   the grid, or why the two make none
 //   grid.PRJSL(dlam, phi)               grid coordinates of a point (the dispatcher)
 
+#include <cmath>
 #include <optional>
 #include <variant>
 
@@ -54,15 +55,27 @@ class Grid {
   [[nodiscard]] static Outcome<Grid, ConversionRefusal> make(const Ellipsoid& ellipsoid,
                                                              const GridDefinition& definition);
 
+  // Whether the series' limit from the central meridian is held (a point beyond it
+  // refused), or passed for an estimate of the grid-to-geographic iteration, which may
+  // lie beyond it on its way to a point within.
+  enum class SeriesLimit { held, passedForEstimates };
+
   // The dispatcher: the projection the grid's code selects, its raw coordinates times
   // the scale factor plus the shifts, the origin's meridian arc taken off the northing
   // of the two projections that measure it from the equator. Refused as outsideArea
-  // for a point the projection cannot convert, or whose longitude difference is beyond
-  // LONGITUDE_DIFFERENCE_LIMIT.
-  [[nodiscard]] Outcome<GridPoint, ConversionRefusal> PRJSL(double dlam, double phi) const;
+  // for a point the projection cannot convert, one whose longitude difference is beyond
+  // LONGITUDE_DIFFERENCE_LIMIT, and on the two series projections one beyond the
+  // series' limit (TransverseMercator::SERIES_LIMIT_DEGREES,
+  // CassiniSoldner::SERIES_LIMIT_DEGREES), unless passed.
+  [[nodiscard]] Outcome<GridPoint, ConversionRefusal> PRJSL(double dlam, double phi,
+                                                            SeriesLimit limit = SeriesLimit::held) const;
   [[nodiscard]] Outcome<GridPoint, ConversionRefusal> PRJSL(const ProjectionRequest& r) const {
     return PRJSL(r.dlam, r.phi);
   }
+
+  // The longitude difference lies within the series' limit (any does on the projections
+  // with closed formulas).
+  [[nodiscard]] bool withinSeriesLimit(double dlam) const { return std::fabs(dlam) <= seriesLimit_; }
 
   [[nodiscard]] const Ellipsoid& ellipsoid() const { return ellipsoid_; }
   [[nodiscard]] const GridDefinition& definition() const { return definition_; }
@@ -82,7 +95,8 @@ class Grid {
   GridDefinition definition_;
   GridOrigin origin_;
   MeridianArc arc_;
-  double M0_;  // meridian arc of the origin latitude for codes 1 and 5, else 0
+  double M0_;           // meridian arc of the origin latitude for codes 1 and 5, else 0
+  double seriesLimit_;  // radians; infinite for the projections with closed formulas
   Projection projection_;
 };
 

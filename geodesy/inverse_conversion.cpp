@@ -35,7 +35,7 @@ Outcome<InverseConversion, ConversionRefusal> convertToGeographic(const Grid& gr
   for (;; ++n) {
     // An estimate that is no number or lies outside the projection's domain (a
     // pole, say) has no grid point: the point cannot be converted.
-    const auto estimate = grid.PRJSL(dlam, phi);
+    const auto estimate = grid.PRJSL(dlam, phi, Grid::SeriesLimit::passedForEstimates);
     if (!estimate) return estimate.reason();
     last = *estimate;
     dX = X - estimate->x;
@@ -51,6 +51,9 @@ Outcome<InverseConversion, ConversionRefusal> convertToGeographic(const Grid& gr
     dlam = dlam + (dX / N) / velqora::cos(phi);
   }
 
+  // The estimates may pass beyond a series' limit on their way; the point given back
+  // may not.
+  if (!grid.withinSeriesLimit(dlam)) return ConversionRefusal::outsideArea;
   InverseConversion result;
   // Residual of the estimate given back, computed minus typed, in metres.
   result.residualX = -dX * 1000;

@@ -14,14 +14,13 @@ namespace velqora {
 // The series diverges away from the central meridian: against the exact projection
 // (PROJ's tmerc, Poder/Engsager) its error on Earth's ellipsoids stays below 1 m up
 // to 11.37 degrees of longitude at the equator and further at every other latitude
-// (tools/accuracy_table). A point farther from the central meridian is refused.
+// (tools/accuracy_table). The grid refuses a point farther from the central meridian
+// (Grid::PRJSL); the series itself, here, answers wherever it has numbers.
 class TransverseMercator {
  public:
   static constexpr double SERIES_LIMIT_DEGREES = 11;
 
-  // limitDegrees: the longitude difference beyond which a point is refused; a tool
-  // that measures the series' error passes a wider one.
-  explicit TransverseMercator(const Ellipsoid& ellipsoid, double limitDegrees = SERIES_LIMIT_DEGREES);
+  explicit TransverseMercator(const Ellipsoid& ellipsoid);
 
   // Raw X and Y of the point dlam (longitude difference from the central meridian)
   // and phi, radians.
@@ -29,8 +28,7 @@ class TransverseMercator {
 
  private:
   double a_;
-  double E3_;     // 1/e
-  double limit_;  // radians
+  double E3_;  // 1/e
   MeridianArc arc_;
 };
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "geodesy/forward_conversion.h"
+#include "geodesy/inverse_conversion.h"
 #include "tests/projection_support.h"
 
 namespace velqora {
@@ -117,6 +118,19 @@ TEST(Grid, LongitudeDifferencesUpToTheLimits) {
   EXPECT_FALSE(tm.PRJSL(std::nextafter(rad(TransverseMercator::SERIES_LIMIT_DEGREES), 1.0), rad(40)));
   EXPECT_TRUE(cs.PRJSL(-rad(CassiniSoldner::SERIES_LIMIT_DEGREES), rad(40)));
   EXPECT_FALSE(cs.PRJSL(std::nextafter(-rad(CassiniSoldner::SERIES_LIMIT_DEGREES), -1.0), rad(40)));
+  // PROJ's own test case for tmerc, 44.69 degrees from the central meridian, where the
+  // series printed X = 4176.7629848 km for the projection's 4168.136489 km.
+  EXPECT_FALSE(tm.PRJSL(rad(44.69), rad(35.37)));
+  // The iteration's estimates may pass the limit; the point given back may not. A point
+  // 10.99 degrees from the central meridian goes there and back, though the first
+  // estimate lies beyond 11 degrees.
+  const Grid utm = gridOf(grs80, definitionOf(TRANSVERSE_MERCATOR, 0, 0.9996, 500, 0, 0, 0, 141));
+  const auto there = convertToGrid(utm, 141 - 10.99, 32.6);
+  ASSERT_TRUE(there);
+  const auto back = convertToGeographic(utm, there->x, there->y);
+  ASSERT_TRUE(back);
+  EXPECT_NEAR(back->longitude, 141 - 10.99, 1e-6);
+  EXPECT_FALSE(convertToGeographic(utm, there->x - 10, there->y));  // 11.1 degrees away
 }
 
 TEST(Grid, RefusesWhenMadeOrForAPoint) {

@@ -219,7 +219,7 @@ int main() {
   std::printf("\n");
   {
     const Pj tm("+proj=tmerc +k_0=1 +lat_0=0", GRS80);
-    const TransverseMercator projection(ellipsoidOf(GRS80), 180);
+    const TransverseMercator projection(ellipsoidOf(GRS80));
     const Ours ours = [&](double l, double p) { return projection.TMXYZ(l, p); };
     const Reference ref = [&](double l, double p) { return tm.forward(l, p); };
     seriesRow("Transverse Mercator (1)", "PROJ tmerc (exact)", "GRS80, latitudes 0-80° N and S", ours, ref);
@@ -227,7 +227,7 @@ int main() {
   {
     geod_geodesic g{};
     geod_init(&g, GRS80.a * 1000, 1 / GRS80.rf);
-    const CassiniSoldner projection(ellipsoidOf(GRS80), 180);
+    const CassiniSoldner projection(ellipsoidOf(GRS80));
     const Ours ours = [&](double l, double p) { return projection.CSXYZ(l, p); };
     const Reference ref = [&](double l, double p) { return tools::exactCassini(g, l, p); };
     seriesRow("Cassini-Soldner (5)", "exact, by PROJ geodesics", "GRS80, latitudes 0-80° N and S", ours, ref);
@@ -251,8 +251,8 @@ int main() {
   for (const NamedEllipsoid* e : {&GRS80, &CLARKE}) {
     pjs.push_back(std::make_unique<Pj>("+proj=tmerc +k_0=1 +lat_0=0", *e));
     geod_init(&geodesics[series.size()], e->a * 1000, 1 / e->rf);
-    tms.emplace_back(ellipsoidOf(*e), 180);
-    css.emplace_back(ellipsoidOf(*e), 180);
+    tms.emplace_back(ellipsoidOf(*e));
+    css.emplace_back(ellipsoidOf(*e));
     series.push_back({});
   }
   for (std::size_t i = 0; i < series.size(); ++i) {
