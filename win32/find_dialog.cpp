@@ -257,6 +257,19 @@ LRESULT FindDialogWindow::onNotify(const NMHDR& header, LPARAM lParam) {
     case LVN_ITEMCHANGED:
       showSeriesError();
       return 0;
+    case NM_CUSTOMDRAW: {
+      // The focus stays in the search field, where an unfocused list would show its
+      // highlight in pale grey; it shows in the highlight colours, as the row Enter picks.
+      auto* draw = reinterpret_cast<NMLVCUSTOMDRAW*>(lParam);
+      if (draw->nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+      if (draw->nmcd.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
+      const auto row = static_cast<int>(draw->nmcd.dwItemSpec);
+      if (SendMessageW(list_, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) == 0) return CDRF_DODEFAULT;
+      draw->nmcd.uItemState &= ~static_cast<UINT>(CDIS_SELECTED | CDIS_FOCUS);
+      draw->clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
+      draw->clrTextBk = GetSysColor(COLOR_HIGHLIGHT);
+      return CDRF_NEWFONT;
+    }
     case NM_DBLCLK:
       if (reinterpret_cast<const NMITEMACTIVATE*>(lParam)->iItem >= 0) pick();
       return 0;
@@ -270,11 +283,12 @@ void FindDialogWindow::search() {
   std::wstring query(static_cast<std::size_t>(length) + 1, L'\0');
   query.resize(static_cast<std::size_t>(GetWindowTextW(search_, query.data(), length + 1)));
   finder_.setQuery(toUtf8(query));
-  // The list view holds no rows of its own, only their count.
+  // The list view holds no rows of its own, only their count; the rows it shows are
+  // asked for again, even when their count stays the same.
   SendMessageW(list_, LVM_SETITEMCOUNT, finder_.rowCount(), 0);
+  InvalidateRect(list_, nullptr, FALSE);
   // The best match is highlighted, so Enter picks it at once.
   highlight(finder_.rowCount() > 0 ? 0 : -1);
-  InvalidateRect(list_, nullptr, TRUE);
 }
 
 int FindDialogWindow::highlighted() const {
