@@ -11,7 +11,6 @@
 
 namespace velqora {
 
-class Form;
 class GridCatalogue;
 
 // "Find a grid", the modal dialog of Grid > Find a grid…, toolkit-free: its texts, its

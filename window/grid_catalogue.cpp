@@ -8,11 +8,18 @@ namespace velqora {
 
 namespace {
 
+// The first problems, one a line, and how many more there are.
+std::string problemLines(const std::vector<std::string>& problems) {
+  std::string lines;
+  for (std::size_t k = 0; k < problems.size() && k < FAULTY_RECORDS_NAMED; ++k) lines += problems[k] + "\n";
+  if (problems.size() > FAULTY_RECORDS_NAMED)
+    lines += "and " + std::to_string(problems.size() - FAULTY_RECORDS_NAMED) + " more\n";
+  return lines;
+}
+
 std::string unreadableMessage(const CatalogueReading& reading, const std::string& file) {
   std::string text = "Velqora cannot find a grid, because it could not read its catalogue of EPSG grids:\n";
-  if (reading.problems.empty()) text += file + ": the file holds no grid\n";
-  for (std::size_t k = 0; k < reading.problems.size() && k < FAULTY_RECORDS_NAMED; ++k)
-    text += reading.problems[k] + "\n";
+  text += reading.problems.empty() ? file + ": the file holds no grid\n" : problemLines(reading.problems);
   text += std::string("\nVelqora reads ") + EPSG_CATALOGUE_FILE +
           " from the folder it starts in or, when it is not there, from the folder it was installed in.";
   return text;
@@ -20,11 +27,11 @@ std::string unreadableMessage(const CatalogueReading& reading, const std::string
 
 std::string faultyRecordsMessage(const CatalogueReading& reading) {
   const std::size_t faulty = reading.problems.size();
+  const std::size_t served = reading.entries.size();
   std::string text = std::to_string(faulty) + (faulty == 1 ? " record" : " records") +
                      " of the catalogue of EPSG grids could not be read and " + (faulty == 1 ? "is" : "are") +
-                     " left out; the other " + std::to_string(reading.entries.size()) + " grids can be found:\n";
-  for (std::size_t k = 0; k < faulty && k < FAULTY_RECORDS_NAMED; ++k) text += reading.problems[k] + "\n";
-  if (faulty > FAULTY_RECORDS_NAMED) text += "and " + std::to_string(faulty - FAULTY_RECORDS_NAMED) + " more\n";
+                     " left out; the other " + std::to_string(served) + (served == 1 ? " grid" : " grids") +
+                     " can be found:\n" + problemLines(reading.problems);
   text.pop_back();
   return text;
 }

@@ -177,12 +177,12 @@ TEST(QtFindGrid, AMissingOrFaultyCatalogueIsToldAndTheWindowGoesOn) {
   const std::vector<std::string> good = {
       "# EPSG:2154", "RGF93 v1 / Lambert-93", "2154,, -9.86, 41.15, 10.38, 51.56, France",
       "GRS 1980, 6378.137,,298.257222101,", "3,0,0, 46,30,0, 700,6600, 1, LCC2, 49,0,0, 44,0,0"};
-  std::vector<std::string> faulty = {"A catalogue with a faulty record",
-                                     "# EPSG:9999",
-                                     "Broken",
-                                     "9999,, 0, 0, 1, 1, Nowhere",
-                                     "GRS 1980, 6378.137,,298.257222101,",
-                                     "3,0,0, 46,30,0, 700,6600, 1, NOPE, 49,0,0, 44,0,0"};
+  // Twelve faulty records, then a good one: the message names ten and counts the rest.
+  std::vector<std::string> faulty = {"A catalogue with faulty records"};
+  for (int k = 0; k < 12; ++k)
+    faulty.insert(faulty.end(), {"# EPSG:9999", "Broken", "9999,, 0, 0, 1, 1, Nowhere",
+                                 "GRS 1980, 6378.137,,298.257222101,",
+                                 "3,0,0, 46,30,0, 700,6600, 1, NOPE, 49,0,0, 44,0,0"});
   faulty.insert(faulty.end(), good.begin(), good.end());
   faulty.push_back("#-");
   struct Case {
@@ -199,8 +199,9 @@ TEST(QtFindGrid, AMissingOrFaultyCatalogueIsToldAndTheWindowGoesOn) {
        "/share/velqora/epsg-grids.txt: the file does not exist\n",
        -1},
       {"faulty", faulty,
-       "1 record of the catalogue of EPSG grids could not be read and is left out; the other 1 grids can be found:\n",
-       "\nepsg-grids.txt:6: unknown projection key: NOPE", 1},
+       "12 records of the catalogue of EPSG grids could not be read and are left out; the other 1 grid can be "
+       "found:\nepsg-grids.txt:6: unknown projection key: NOPE\nepsg-grids.txt:11: ",
+       "\nepsg-grids.txt:51: unknown projection key: NOPE\nand 2 more", 1},
   };
   for (const Case& c : cases) {
     testing::ScratchDir dir;
