@@ -3,15 +3,24 @@
 #include <algorithm>
 #include <iostream>
 
+#include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QKeySequence>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QVBoxLayout>
 
 #include "qt/alert_box.h"
 #include "qt/field_edit.h"
+#include "qt/find_dialog.h"
+#include "window/catalogue_pick.h"
 #include "window/event_handlers.h"
 #include "window/layout.h"
+#include "window/window_title.h"
 
 namespace velqora {
 
@@ -22,10 +31,13 @@ constexpr int LIST_FRAME = 2;
 // A label at least this many lines high wraps its text.
 constexpr double TWO_LINES = 1.75;
 
+QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
-  setWindowTitle(QStringLiteral("Velqora"));
+MainWindow::MainWindow(QWidget* parent)
+    : QWidget(parent), catalogue_(installedCatalogueFile(QCoreApplication::applicationDirPath().toStdString(), false)) {
+  setWindowTitle(fromUtf8(WINDOW_TITLE));
   // Title bar with system menu, minimize and close; no maximize button.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -40,17 +52,25 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   const double dpiX = logicalDpiX();
   const double dpiY = logicalDpiY();
   const auto px = [](int units, double dpi) { return unitsToPixels(units, dpi); };
-  // The controls lie in a client area of their own, so that a menu bar can go above it.
+  // The controls lie in a client area of their own, below the menu bar; the window is
+  // as large as the two together.
   client_ = new QWidget(this);
   client_->setFixedSize(px(CLIENT_WIDTH_UNITS, dpiX), px(CLIENT_HEIGHT_UNITS, dpiY));
-  setFixedSize(client_->size());
+  menuBar_ = new QMenuBar(this);
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  column->setMenuBar(menuBar_);
+  column->addWidget(client_);
+  column->setSizeConstraint(QLayout::SetFixedSize);
+  buildMenus();
 
   QFont boldFont = font();
   boldFont.setBold(true);
 
   // Created in creation-list order: Qt's tab chain follows the order of creation.
   for (const Control& c : mainformControls()) {
-    const QString text = QString::fromUtf8(c.text.data(), static_cast<qsizetype>(c.text.size()));
+    const QString text = fromUtf8(c.text);
     QWidget* widget = nullptr;
     switch (c.kind) {
       case ControlKind::Label: {
@@ -87,7 +107,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
         break;
       }
     }
-    widget->setObjectName(QString::fromUtf8(c.name.data(), static_cast<qsizetype>(c.name.size())));
+    widget->setObjectName(fromUtf8(c.name));
     if (c.bold) widget->setFont(boldFont);
     const PixelBox box = pixelBox(c, dpiX, dpiY);
     int height = box.height;
@@ -112,16 +132,75 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     showAlert(this, QString::fromStdString(message));
   });
 
-  for (int b = 1; b <= 4; ++b)
-    connect(buttons_.at(b), &QPushButton::clicked, this, [this, b] { runHandler(buttonPressHandler(b)); });
+  for (int b = 1; b <= 4; ++b) {
+    connect(buttons_.at(b), &QPushButton::clicked, this, [this, b] {
+      if (pressChangesGrid(b)) plainTitle();
+      runHandler(buttonPressHandler(b));
+    });
+  }
   // The form blocks the lists' signals while the program selects, so only the user's
   // changes reach the handlers.
   for (const List l : {COMBO1, COMBO2, COMBO3, COMBO4}) {
     const BoundHandler handler = listChangeHandler(l);
-    if (handler.run != nullptr)
-      connect(lists_.at(l), &QComboBox::currentIndexChanged, this, [this, handler] { runHandler(handler); });
+    connect(lists_.at(l), &QComboBox::currentIndexChanged, this, [this, handler] {
+      plainTitle();
+      runHandler(handler);
+    });
+  }
+  // Only the user's edits: the program's writes do not emit textEdited.
+  for (int f = 1; f <= FIELD_COUNT; ++f)
+    if (typingChangesGrid(Field(f))) connect(fields_.at(f), &QLineEdit::textEdited, this, [this] { plainTitle(); });
+
+  // The size the layout gives the window, before centreOnScreen reads it.
+  column->activate();
+}
+
+void MainWindow::buildMenus() {
+  for (const Menu& m : menuBar()) {
+    QMenu* menu = menuBar_->addMenu(fromUtf8(m.title));
+    for (const MenuItem& item : m.items) {
+      QAction* action = menu->addAction(fromUtf8(item.text));
+      action->setData(static_cast<int>(item.command));
+      // The window's shortcut context: it works whichever control has the focus.
+      if (item.ctrlKey != 0) action->setShortcut(QKeySequence(QString::fromStdString(shortcutText(item))));
+      const MenuCommand command = item.command;
+      connect(action, &QAction::triggered, this, [this, command] { carryOut(command); });
+    }
   }
 }
+
+QAction* MainWindow::action(MenuCommand command) const {
+  for (QMenu* menu : menuBar_->findChildren<QMenu*>())
+    for (QAction* a : menu->actions())
+      if (a->data().toInt() == static_cast<int>(command)) return a;
+  return nullptr;
+}
+
+void MainWindow::carryOut(MenuCommand command) {
+  switch (command) {
+    case MenuCommand::Exit:
+      close();
+      break;
+    case MenuCommand::FindGrid:
+      findGrid();
+      break;
+  }
+}
+
+const GridCatalogue* MainWindow::openGridCatalogue() { return catalogue_.open(*form_) ? &catalogue_ : nullptr; }
+
+void MainWindow::findGrid() {
+  const GridCatalogue* catalogue = openGridCatalogue();
+  if (catalogue == nullptr) return;
+  FindDialog dialog(*catalogue, this);
+  if (dialog.exec() == QDialog::Accepted && dialog.picked() != nullptr) pickGrid(*dialog.picked());
+}
+
+void MainWindow::pickGrid(const CatalogueEntry& entry) {
+  setWindowTitle(QString::fromStdString(pickCatalogueEntry(*form_, entry)));
+}
+
+void MainWindow::plainTitle() { setWindowTitle(fromUtf8(WINDOW_TITLE)); }
 
 MainWindow::~MainWindow() = default;
 

@@ -42,6 +42,9 @@ public:
   }
   [[nodiscard]] int selectedPosition(velqora::List list) const override { return window_.list(list)->currentIndex(); }
   [[nodiscard]] int entryCount(velqora::List list) const override { return window_.list(list)->count(); }
+  const velqora::GridCatalogue* openGridCatalogue() override { return window_.openGridCatalogue(); }
+  void pickGridAsUser(const velqora::CatalogueEntry& entry) override { window_.pickGrid(entry); }
+  [[nodiscard]] std::string windowTitle() const override { return window_.windowTitle().toStdString(); }
 
 private:
   velqora::MainWindow& window_;

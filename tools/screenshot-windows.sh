@@ -2,7 +2,8 @@
 # Takes docs/window-windows.png: cross-builds the Windows program, starts it under Wine
 # on the bundled data on a virtual X server, picks an ellipsoid, a grid system and a
 # grid group and converts a point there and back as a user would, and photographs the
-# window's client area. Rerunnable; installs what is missing first.
+# window's menu bar and client area. Then, at 96 DPI, docs/find-windows.png: Ctrl+F and
+# "lambert 93" typed into the Find dialog. Rerunnable; installs what is missing first.
 #   tools/screenshot-windows.sh [BUILD-WIN32-DIR] [DPI]     (default build-win32/ and 96)
 # At another DPI the picture is docs/window-windows-DPI.png.
 set -euo pipefail
@@ -61,3 +62,18 @@ sleep 0.5
 
 import -window "$window" "$picture"
 echo "wrote $picture"
+
+[ "$window_dpi" = 96 ] || exit 0
+xdotool key ctrl+f
+dialog=
+for _ in $(seq 100); do
+  dialog=$(xdotool search --onlyvisible --name '^Find a grid$' 2>/dev/null | head -1) && [ -n "$dialog" ] && break
+  sleep 0.1
+done
+[ -n "$dialog" ] || { echo "screenshot-windows: the Find dialog did not open" >&2; exit 1; }
+# Without a window manager the keyboard follows the pointer.
+xdotool mousemove --window "$dialog" 20 20
+xdotool type --delay 20 "lambert 93"
+sleep 0.5
+import -window "$dialog" docs/find-windows.png
+echo "wrote docs/find-windows.png"

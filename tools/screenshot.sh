@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes docs/window.png: builds the program, starts it on the bundled data under a
 # virtual X server, picks an ellipsoid, a grid system and a grid group, converts a
-# point there and back as a user would, and photographs the window. Rerunnable;
+# point there and back as a user would, and photographs the window. Then, at 96 DPI,
+# docs/find-qt.png: Ctrl+F and "lambert 93" typed into the Find dialog. Rerunnable;
 # installs what is missing first.
 #   tools/screenshot.sh [BUILD-DIR] [DPI]     (default build/ and 96)
 # At another DPI Qt scales the window by DPI/96 and the picture is docs/window-DPI.png.
@@ -71,3 +72,18 @@ sleep 0.5
 
 import -window "$window" "$picture"
 echo "wrote $picture"
+
+[ "$window_dpi" = 96 ] || exit 0
+xdotool key ctrl+f
+dialog=
+for _ in $(seq 100); do
+  dialog=$(xdotool search --onlyvisible --name '^Find a grid$' 2>/dev/null | head -1) && [ -n "$dialog" ] && break
+  sleep 0.1
+done
+[ -n "$dialog" ] || { echo "screenshot: the Find dialog did not open" >&2; exit 1; }
+# Without a window manager the keyboard follows the pointer.
+xdotool mousemove --window "$dialog" 20 20
+xdotool type --delay 20 "lambert 93"
+sleep 0.5
+import -window "$dialog" docs/find-qt.png
+echo "wrote docs/find-qt.png"

@@ -29,11 +29,12 @@ UINT dpiOfWindow(HWND window) {
   return dpi > 0 ? static_cast<UINT>(dpi) : USER_DEFAULT_SCREEN_DPI;
 }
 
-SIZE outerSizeForClient(SIZE client, DWORD style, DWORD exStyle, UINT dpi) {
+SIZE outerSizeForClient(SIZE client, DWORD style, DWORD exStyle, UINT dpi, bool withMenu) {
   static const auto adjustForDpi = user32Function<AdjustForDpiFunction>("AdjustWindowRectExForDpi");
   RECT rect{0, 0, client.cx, client.cy};
-  if (adjustForDpi == nullptr || !adjustForDpi(&rect, style, FALSE, exStyle, dpi))
-    AdjustWindowRectEx(&rect, style, FALSE, exStyle);
+  const BOOL menu = withMenu ? TRUE : FALSE;
+  if (adjustForDpi == nullptr || !adjustForDpi(&rect, style, menu, exStyle, dpi))
+    AdjustWindowRectEx(&rect, style, menu, exStyle);
   return SIZE{rect.right - rect.left, rect.bottom - rect.top};
 }
 

@@ -8,7 +8,8 @@ namespace velqora {
 // and later), the system's before.
 [[nodiscard]] UINT dpiOfWindow(HWND window);
 
-// The outer size of a window of that style whose client area has the given size.
-[[nodiscard]] SIZE outerSizeForClient(SIZE client, DWORD style, DWORD exStyle, UINT dpi);
+// The outer size of a window of that style, with a one-line menu bar or without, whose
+// client area has the given size.
+[[nodiscard]] SIZE outerSizeForClient(SIZE client, DWORD style, DWORD exStyle, UINT dpi, bool withMenu = false);
 
 }  // namespace velqora

@@ -6,11 +6,16 @@
 #include <iostream>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "win32/dpi.h"
+#include "win32/find_dialog.h"
 #include "win32/wide_text.h"
+#include "win32/window_font.h"
+#include "window/catalogue_pick.h"
 #include "window/event_handlers.h"
 #include "window/layout.h"
+#include "window/window_title.h"
 
 namespace velqora {
 
@@ -27,8 +32,8 @@ constexpr int FIELD_ID = 1000;
 constexpr int LIST_ID = 1100;
 constexpr int BUTTON_ID = 1200;
 constexpr int LABEL_ID = 1300;
+constexpr int MENU_ID = 2000;  // plus the command's value
 
-constexpr int FONT_POINTS = 11;
 // The frame around a drop-down list's open list, in pixels.
 constexpr int LIST_FRAME = 2;
 // A label at least this many lines high wraps its text.
@@ -36,13 +41,6 @@ constexpr double TWO_LINES = 1.75;
 
 constexpr COLORREF WHITE = RGB(255, 255, 255);
 constexpr COLORREF BLACK = RGB(0, 0, 0);
-
-FontHandle makeFont(UINT dpi, int weight) {
-  const int height = -MulDiv(FONT_POINTS, static_cast<int>(dpi), 72);
-  // Should Windows refuse the font, the controls keep the system font (a null font).
-  return FontHandle(CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Arial"));
-}
 
 void registerWindowClass(HINSTANCE instance, WNDPROC procedure) {
   WNDCLASSEXW existing{};
@@ -65,14 +63,58 @@ void registerWindowClass(HINSTANCE instance, WNDPROC procedure) {
 
 HMENU controlId(int base, int number) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(base + number)); }
 
+// The menu bar of the menu table; the window destroys it with itself.
+HMENU makeMenuBar() {
+  const HMENU bar = CreateMenu();
+  for (const Menu& m : menuBar()) {
+    const HMENU menu = CreatePopupMenu();
+    for (const MenuItem& item : m.items) {
+      std::wstring text = toWide(item.text);
+      // Windows shows what follows a tab right-aligned, as the shortcut.
+      if (item.ctrlKey != 0) text += L"\t" + toWide(shortcutText(item));
+      AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(MENU_ID + static_cast<int>(item.command)), text.c_str());
+    }
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(menu), toWide(m.title).c_str());
+  }
+  return bar;
+}
+
+// The menu items' shortcuts, as commands of the same identifiers.
+HACCEL makeShortcuts() {
+  std::vector<ACCEL> shortcuts;
+  for (const Menu& m : menuBar())
+    for (const MenuItem& item : m.items)
+      if (item.ctrlKey != 0)
+        shortcuts.push_back(ACCEL{FCONTROL | FVIRTKEY, static_cast<WORD>(item.ctrlKey),
+                                  static_cast<WORD>(MENU_ID + static_cast<int>(item.command))});
+  return shortcuts.empty() ? nullptr : CreateAcceleratorTableW(shortcuts.data(), static_cast<int>(shortcuts.size()));
+}
+
+// The folder of the running program, in UTF-8.
+std::string programFolder() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0) return ".";
+    if (length < path.size()) {
+      path.resize(length);
+      break;
+    }
+    path.resize(path.size() * 2);
+  }
+  const std::size_t slash = path.find_last_of(L"\\/");
+  return toUtf8(slash == std::wstring::npos ? std::wstring(L".") : path.substr(0, slash));
+}
+
 }  // namespace
 
-MainWindow::MainWindow(HINSTANCE instance) {
+MainWindow::MainWindow(HINSTANCE instance) : catalogue_(installedCatalogueFile(programFolder(), true)) {
   registerWindowClass(instance, &MainWindow::windowProcedure);
   // The window procedure sets window_ as the window is being created.
-  CreateWindowExW(WINDOW_EX_STYLE, CLASS_NAME, L"Velqora", WINDOW_STYLE, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                  CW_USEDEFAULT, nullptr, nullptr, instance, this);
+  CreateWindowExW(WINDOW_EX_STYLE, CLASS_NAME, toWide(WINDOW_TITLE).c_str(), WINDOW_STYLE, CW_USEDEFAULT, CW_USEDEFAULT,
+                  CW_USEDEFAULT, CW_USEDEFAULT, nullptr, makeMenuBar(), instance, this);
   if (window_ == nullptr) throw std::runtime_error("cannot create the window");
+  shortcuts_.reset(makeShortcuts());
 
   createControls(instance);
   form_ = std::make_unique<Win32Form>(window_, fields_, lists_);
@@ -196,8 +238,8 @@ void MainWindow::createControls(HINSTANCE instance) {
 
 void MainWindow::layOut(UINT dpi, POINT topLeft) {
   dpi_ = dpi;
-  FontHandle font = makeFont(dpi, FW_NORMAL);
-  FontHandle boldFont = makeFont(dpi, FW_BOLD);
+  FontHandle font = makeWindowFont(dpi, FW_NORMAL);
+  FontHandle boldFont = makeWindowFont(dpi, FW_BOLD);
   const auto px = [dpi](int units) { return unitsToPixels(units, dpi); };
   const int clientWidth = px(CLIENT_WIDTH_UNITS);
 
@@ -250,7 +292,8 @@ void MainWindow::layOut(UINT dpi, POINT topLeft) {
   boldFont_ = std::move(boldFont);
   if (form_) form_->widenOpenLists();
 
-  const SIZE outer = outerSizeForClient(SIZE{clientWidth, px(CLIENT_HEIGHT_UNITS)}, WINDOW_STYLE, WINDOW_EX_STYLE, dpi);
+  const SIZE outer =
+      outerSizeForClient(SIZE{clientWidth, px(CLIENT_HEIGHT_UNITS)}, WINDOW_STYLE, WINDOW_EX_STYLE, dpi, true);
   SetWindowPos(window_, nullptr, topLeft.x, topLeft.y, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
   RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
@@ -292,6 +335,8 @@ void MainWindow::show(int showCommand) {
 int MainWindow::runMessageLoop() {
   MSG message{};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    // The menus' shortcuts, whichever control has the focus.
+    if (window_ != nullptr && shortcuts_ && TranslateAcceleratorW(window_, shortcuts_.get(), &message)) continue;
     // Tab, Shift+Tab and Enter as in a dialog.
     if (window_ != nullptr && IsDialogMessageW(window_, &message)) continue;
     TranslateMessage(&message);
@@ -301,8 +346,16 @@ int MainWindow::runMessageLoop() {
 }
 
 void MainWindow::onCommand(int id, int code, HWND control) {
-  if (id > BUTTON_ID && id < BUTTON_ID + static_cast<int>(buttons_.size())) {
+  if (control == nullptr && id > MENU_ID) {
+    // A menu item (code 0) or its shortcut (code 1).
+    carryOut(static_cast<MenuCommand>(id - MENU_ID));
+  } else if (id > FIELD_ID && id <= FIELD_ID + FIELD_COUNT) {
+    // The program's own writes send EN_CHANGE too; only the user's typing counts.
+    if (code == EN_CHANGE && form_ && !form_->writing() && typingChangesGrid(static_cast<Field>(id - FIELD_ID)))
+      plainTitle();
+  } else if (id > BUTTON_ID && id < BUTTON_ID + static_cast<int>(buttons_.size())) {
     if (code == BN_CLICKED) {
+      if (pressChangesGrid(id - BUTTON_ID)) plainTitle();
       runHandler(buttonPressHandler(id - BUTTON_ID));
     } else if (code == BN_SETFOCUS || code == BN_KILLFOCUS) {
       // The focused button is the default one: Enter presses it.
@@ -314,9 +367,43 @@ void MainWindow::onCommand(int id, int code, HWND control) {
     // CB_SETCURSEL sends none.
     if (code == CBN_SELCHANGE || code == CBN_CLOSEUP) {
       const auto list = static_cast<List>(id - LIST_ID);
-      if (form_ && form_->takeUserChange(list)) runHandler(listChangeHandler(list));
+      if (form_ && form_->takeUserChange(list)) {
+        plainTitle();
+        runHandler(listChangeHandler(list));
+      }
     }
   }
+}
+
+void MainWindow::carryOut(MenuCommand command) {
+  switch (command) {
+    case MenuCommand::Exit:
+      PostMessageW(window_, WM_CLOSE, 0, 0);
+      break;
+    case MenuCommand::FindGrid:
+      findGrid();
+      break;
+  }
+}
+
+const GridCatalogue* MainWindow::openGridCatalogue() { return catalogue_.open(*form_) ? &catalogue_ : nullptr; }
+
+void MainWindow::findGrid() {
+  const GridCatalogue* catalogue = openGridCatalogue();
+  if (catalogue == nullptr) return;
+  if (const CatalogueEntry* picked = runFindDialog(window_, *catalogue)) pickGrid(*picked);
+}
+
+void MainWindow::pickGrid(const CatalogueEntry& entry) {
+  SetWindowTextW(window_, toWide(pickCatalogueEntry(*form_, entry)).c_str());
+}
+
+void MainWindow::plainTitle() { SetWindowTextW(window_, toWide(WINDOW_TITLE).c_str()); }
+
+std::string MainWindow::title() const {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window_)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(window_, text.data(), static_cast<int>(text.size()))));
+  return toUtf8(text);
 }
 
 // A handler's failure must not cross the message loop; it leaves the window as it is

@@ -4,19 +4,24 @@
 
 #include <array>
 #include <memory>
+#include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "win32/gdi_handles.h"
 #include "win32/win32_form.h"
 #include "window/form.h"
+#include "window/grid_catalogue.h"
+#include "window/menu_bar.h"
 
 namespace velqora {
 
 struct BoundHandler;
 
-// MAINFORM: a fixed-size top-level window with every control of the layout table, in
-// its creation order (the focus order), laid out at the window's DPI and again when
-// that changes. The seven handlers run on the user's button presses and list changes.
+// MAINFORM: a fixed-size top-level window with its menu bar and every control of the
+// layout table in the client area, in its creation order (the focus order), laid out at
+// the window's DPI and again when that changes. The seven handlers run on the user's
+// button presses and list changes; the menus' shortcuts work from every control.
 class MainWindow {
 public:
   // Creates the window, hidden, with all its controls, centred on its screen's work area.
@@ -42,7 +47,19 @@ public:
   // Runs the window's events until it is closed; returns the program's exit status.
   int runMessageLoop();
 
+  // Grid > Find a grid…: the catalogue, then the modal Find dialog; a pick fills the fields.
+  void findGrid();
+  // The catalogue as Find opens it (read on the first Find); nullptr when it cannot be read.
+  const GridCatalogue* openGridCatalogue();
+  // A grid picked in the Find dialog: its texts go into the fields and its name into the title.
+  void pickGrid(const CatalogueEntry& entry);
+  [[nodiscard]] std::string title() const;  // UTF-8
+
 private:
+  struct AcceleratorDeleter {
+    void operator()(HACCEL table) const { DestroyAcceleratorTable(table); }
+  };
+
   static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -51,7 +68,10 @@ private:
   void layOut(UINT dpi, POINT topLeft);
   void centreOnWorkArea();
   void onCommand(int id, int code, HWND control);
+  void carryOut(MenuCommand command);
   void runHandler(const BoundHandler& handler);
+  // The user changed the ellipsoid or grid fields: the title no longer names a grid.
+  void plainTitle();
 
   HWND window_ = nullptr;
   UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
@@ -62,7 +82,9 @@ private:
   std::array<HWND, 5> buttons_{};
   std::array<HWND, 73> labels_{};
   HWND focusWhenInactive_ = nullptr;
+  std::unique_ptr<std::remove_pointer_t<HACCEL>, AcceleratorDeleter> shortcuts_;
   std::unique_ptr<Win32Form> form_;
+  GridCatalogue catalogue_;
 };
 
 }  // namespace velqora

@@ -53,6 +53,12 @@ public:
     return window_.form().selectedPosition(list);
   }
   [[nodiscard]] int entryCount(velqora::List list) const override { return window_.form().entryCount(list); }
+  const velqora::GridCatalogue* openGridCatalogue() override { return window_.openGridCatalogue(); }
+  void pickGridAsUser(const velqora::CatalogueEntry& entry) override {
+    window_.pickGrid(entry);
+    velqora::processPendingMessages();
+  }
+  [[nodiscard]] std::string windowTitle() const override { return window_.title(); }
 
 private:
   velqora::MainWindow& window_;

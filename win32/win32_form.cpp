@@ -51,7 +51,9 @@ void Win32Form::setText(Field f, const std::string& text) {
   const HWND edit = field(f);
   // WM_SETTEXT is not bound by the typing limit: a long result stays whole.
   const std::wstring wide = toWide(text);
+  writing_ = true;
   SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+  writing_ = false;
   // Show the start of the text, where the sign and the leading digits are.
   SendMessageW(edit, EM_SETSEL, 0, 0);
   SendMessageW(edit, EM_SCROLLCARET, 0, 0);

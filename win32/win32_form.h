@@ -31,6 +31,9 @@ public:
 
   void setMessageSink(MessageSink sink) { sink_ = std::move(sink); }
 
+  // Whether the program is writing a field now: its EN_CHANGE is not the user's typing.
+  [[nodiscard]] bool writing() const { return writing_; }
+
   // Whether the list now shows another entry than the program selected or the handlers
   // last saw; that entry then counts as seen. A list may report a selection change that
   // ends where it began (the user browsing the open list and leaving it with Escape).
@@ -52,6 +55,7 @@ private:
   std::array<int, LIST_COUNT + 1> seen_{};
   std::array<int, LIST_COUNT + 1> widestEntry_{};  // pixels
   MessageSink sink_;
+  bool writing_ = false;
 };
 
 }  // namespace velqora

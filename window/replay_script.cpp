@@ -4,6 +4,8 @@
 #include <istream>
 #include <ostream>
 
+#include "window/find_dialog.h"
+#include "window/grid_catalogue.h"
 #include "window/layout.h"
 
 namespace velqora {
@@ -54,6 +56,13 @@ std::string ReplayScript::run(std::string_view line) {
   const bool hadArguments = !rest.empty();
   if (action == "pick") return pick(rest);
   if (action == "press") return press(rest);
+  if (action == "find-grid") return findGrid(rest);
+  if (action == "title") {
+    if (hadArguments) return "title takes no arguments";
+    out_ << "TITLE " << window_.windowTitle() << '\n';
+    out_.flush();
+    return {};
+  }
   if (action == "show") {
     if (hadArguments) return "show takes no arguments";
     show();
@@ -114,6 +123,21 @@ std::string ReplayScript::press(std::string_view rest) {
   const Control* c = controlOfKind(rest, ControlKind::Button);
   if (c == nullptr) return "no button named \"" + std::string(rest) + "\"";
   window_.pressAsUser(c->number);
+  return {};
+}
+
+std::string ReplayScript::findGrid(std::string_view rest) {
+  int code = 0;
+  const auto [end, ec] = std::from_chars(rest.data(), rest.data() + rest.size(), code);
+  if (rest.empty() || ec != std::errc{} || end != rest.data() + rest.size())
+    return "find-grid needs an EPSG code, got \"" + std::string(rest) + "\"";
+  const GridCatalogue* catalogue = window_.openGridCatalogue();
+  if (catalogue == nullptr) return {};  // the message says why; the window goes on
+  GridFinder finder(*catalogue);
+  finder.setQuery(rest);
+  const auto row = finder.rowOfCode(code);
+  if (!row) return "the catalogue holds no grid EPSG:" + std::string(rest);
+  window_.pickGridAsUser(finder.entry(*row));
   return {};
 }
 

@@ -9,6 +9,9 @@
 
 namespace velqora {
 
+struct CatalogueEntry;
+class GridCatalogue;
+
 // The replay tools drive a real window from a script, one user action a line:
 //   type NAME TEXT   empty field NAME and type TEXT (everything after the one space)
 //   pick NAME K      pick position K of list NAME, as the user would
@@ -16,6 +19,9 @@ namespace velqora {
 //   show             print the messages since the last show, every field and list
 //   messages         print only the messages since the last show or messages ("NO MESSAGE"
 //                    when there was none)
+//   find-grid CODE   Grid > Find a grid…: type CODE into the search field and pick the grid
+//                    of that EPSG code from the list
+//   title            print "TITLE " and the window's title
 // Blank lines and lines starting with '#' are skipped. The script reader and the
 // printer live here, so every front end's tool reads and prints alike; each front end
 // only carries the actions out on its own toolkit's controls.
@@ -28,6 +34,12 @@ class ReplayWindow {
   [[nodiscard]] virtual std::string fieldText(Field field) const = 0;  // UTF-8
   [[nodiscard]] virtual int selectedPosition(List list) const = 0;
   [[nodiscard]] virtual int entryCount(List list) const = 0;
+  // The catalogue as Find a grid… opens it (read on the first Find; what fails goes to
+  // the "ALERT" box); nullptr when it cannot be read.
+  virtual const GridCatalogue* openGridCatalogue() = 0;
+  // The Find dialog's pick of that grid.
+  virtual void pickGridAsUser(const CatalogueEntry& entry) = 0;
+  [[nodiscard]] virtual std::string windowTitle() const = 0;  // UTF-8
 };
 
 class ReplayScript {
@@ -48,6 +60,7 @@ class ReplayScript {
   std::string type(std::string_view rest, bool hadArguments);
   std::string pick(std::string_view rest);
   std::string press(std::string_view rest);
+  std::string findGrid(std::string_view rest);
   void show();
   void printMessages();
 

@@ -8,7 +8,8 @@ if(NOT status EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${status}")
 endif()
 foreach(file bin/velqora share/applications/velqora.desktop share/icons/hicolor/scalable/apps/velqora.svg
-             share/velqora/prj-list.txt share/velqora/gridlist.txt share/velqora/earth-sz.txt)
+             share/velqora/prj-list.txt share/velqora/gridlist.txt share/velqora/earth-sz.txt
+             share/velqora/epsg-grids.txt)
   if(NOT EXISTS ${PREFIX}/${file})
     message(FATAL_ERROR "not installed: ${file}")
   endif()

@@ -22,11 +22,11 @@ namespace {
 
 using testing::WindowOnBundledData;
 
-// The window is the client area of the layout table at the layout's scale.
+// Below the menu bar, the window is the client area of the layout table at the layout's scale.
 TEST(QtWindowLayout, WindowIsTheLayoutsClientArea) {
   WindowOnBundledData w;
-  EXPECT_EQ(w.window.size(), QSize(unitsToPixels(CLIENT_WIDTH_UNITS, w.window.logicalDpiX()),
-                                   unitsToPixels(CLIENT_HEIGHT_UNITS, w.window.logicalDpiY())));
+  EXPECT_EQ(w.window.clientArea()->size(), QSize(unitsToPixels(CLIENT_WIDTH_UNITS, w.window.logicalDpiX()),
+                                                 unitsToPixels(CLIENT_HEIGHT_UNITS, w.window.logicalDpiY())));
   EXPECT_EQ(w.window.windowTitle(), "Velqora");
   EXPECT_EQ(w.window.minimumSize(), w.window.maximumSize());
   EXPECT_TRUE(w.window.windowFlags() & Qt::WindowMinimizeButtonHint);
@@ -111,7 +111,8 @@ TEST(QtLayoutFit, EveryTextShowsWholeAndNothingOverlaps) {
   std::vector<MeasuredControl> controls;
   for (const Control& c : mainformControls()) controls.push_back(measured(w.window, c));
   std::string problems;
-  for (const std::string& p : layoutProblems(controls, w.window.width(), w.window.height())) problems += p + "\n";
+  for (const std::string& p : layoutProblems(controls, w.window.clientArea()->width(), w.window.clientArea()->height()))
+    problems += p + "\n";
   EXPECT_EQ(problems, "") << "at Qt's scale " << w.window.devicePixelRatioF();
 }
 
@@ -141,7 +142,7 @@ TEST(QtWindowLayout, EveryControlHasItsTextAndWeight) {
         break;
     }
     // Nothing lies outside the client area.
-    EXPECT_TRUE(w.window.rect().contains(widget->geometry())) << c.name;
+    EXPECT_TRUE(w.window.clientArea()->rect().contains(widget->geometry())) << c.name;
   }
 }
 

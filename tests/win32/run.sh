@@ -7,8 +7,10 @@
 #   layout     at 96, 120, 144 and 192 DPI, velqora-replay.exe --measure: every label,
 #              button caption and field's longest text within its room by GDI's text
 #              extents, each open list as wide as its widest entry, no control over another
-#   smoke      velqora.exe itself: title, client size at 96 DPI, one conversion by real
-#              mouse clicks and keys against the Linux replay tool, closing by Alt+F4
+#   no catalogue  Find without epsg-grids.txt: the message names the file, the window goes on
+#   smoke      velqora.exe itself: title, client size below the menu bar at 96 DPI, one
+#              conversion by real mouse clicks and keys against the Linux replay tool,
+#              Find a grid by Alt+G and by Ctrl+F with "lambert 93", closing by Alt+F4
 #   digits     tools/compare_digits.sh, when both builds have their digit_sweep
 # Usage: tests/win32/run.sh BUILD-WIN32-DIR [LINUX-BUILD-DIR]   (default build/)
 # Ends with "N passed, N failed" and exits non-zero on any failure.
@@ -157,6 +159,20 @@ done
 verdict $? "no lists: one FATAL line with the three files, the folder and the remedy" \
   "no lists (exit status $status): $line"
 
+echo "== Find without a catalogue"
+# No epsg-grids.txt in the folder nor beside the program: Find says so, naming the
+# file, and the window goes on.
+nocat=$work/no-catalogue
+mkdir -p "$nocat"
+cp "$root"/data/prj-list.txt "$root"/data/gridlist.txt "$root"/data/earth-sz.txt "$nocat/"
+printf 'find-grid 2154\nmessages\npick COMBO1 1\ntitle\n' >"$work/no-catalogue.script"
+replay "$(winepath -w "$nocat")" "$work/no-catalogue.script" "$work/no-catalogue.out"
+status=$?
+[ "$status" -eq 0 ] && grep -q '^ALERT Velqora cannot find a grid, .*epsg-grids.txt: the file does not exist' \
+  "$work/no-catalogue.out" && [ "$(tail -1 "$work/no-catalogue.out")" = "TITLE Velqora" ]
+verdict $? "no catalogue: the ALERT names the file, the window goes on" \
+  "no catalogue (exit status $status): $(head -c 300 "$work/no-catalogue.out")"
+
 echo "== layout fit by GDI's text extents"
 # The measurement follows picks that fill every list, the grid groups of a long-named
 # grid system among them. Wine takes the DPI from the registry when a program starts.
@@ -218,9 +234,12 @@ else
   title=$(xdotool getwindowname "$window")
   [ "$title" = Velqora ]
   verdict $? "smoke: title \"$title\"" "smoke: title \"$title\", not \"Velqora\""
-  size=$(xwininfo -id "$window" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }')
-  [ "$size" = "${client_w}x${client_h}" ]
-  verdict $? "smoke: client area $size" "smoke: client area $size, not ${client_w}x${client_h}"
+  # The X window holds the menu bar and below it the client area.
+  read -r outer_w outer_h < <(xwininfo -id "$window" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w, h }')
+  menu_h=$((outer_h - client_h))
+  [ "$outer_w" = "$client_w" ] && [ "$menu_h" -gt 0 ] && [ "$menu_h" -le 40 ]
+  verdict $? "smoke: client area ${outer_w}x${client_h} below a menu bar ${menu_h} pixels high" \
+    "smoke: window ${outer_w}x${outer_h}, not a client area of ${client_w}x${client_h} below a menu bar"
 
   read_field() {  # the text of the field at X,Y through the clipboard
     printf '' | xclip -selection clipboard
@@ -267,8 +286,50 @@ else
     import -window root "$work/smoke-failed.png" 2>/dev/null && echo "  the screen: $work/smoke-failed.png"
   fi
 
+  # Grid > Find a grid…: Alt+G opens the menu and Enter chooses the item; Escape cancels
+  # the dialog. Then Ctrl+F from a field, "lambert 93" and Enter pick Lambert-93 (the
+  # window writes the title after the fields; the golden find-grid script checks those).
+  # Without a window manager Wine waits 2 s for one each time a window closes.
+  find_dialog() { xdotool search --onlyvisible --name '^Find a grid$' 2>/dev/null | head -1; }
+  dialog_open() { [ -n "$(find_dialog)" ]; }
+  dialog_closed() { [ -z "$(find_dialog)" ]; }
+  titled() { [ "$(xdotool getwindowname "$window")" = "$1" ]; }
+  within_10s() { for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done; return 1; }
+  click 4 4
+  xdotool key alt+g
+  sleep 0.5
+  xdotool key Return
+  within_10s dialog_open
+  verdict $? "smoke: Alt+G, Enter opens the Find dialog" "smoke: no Find dialog after Alt+G, Enter"
+  xdotool mousemove --window "$(find_dialog)" 20 20
+  xdotool key Escape
+  within_10s dialog_closed
+  verdict $? "smoke: Escape closes the Find dialog" "smoke: the Find dialog stays open after Escape"
+  click 533 295          # EDIT20
+  xdotool key ctrl+f
+  if within_10s dialog_open; then
+    xdotool mousemove --window "$(find_dialog)" 20 20
+    xdotool type --delay 20 "lambert 93"
+    xdotool key Return
+  fi
+  lambert="Velqora - EPSG:2154 RGF93 v1 / Lambert-93"
+  within_10s titled "$lambert"
+  verdict $? "smoke: Ctrl+F, \"lambert 93\", Enter: the title \"$lambert\"" \
+    "smoke: the title \"$(xdotool getwindowname "$window")\" after Ctrl+F, \"lambert 93\", Enter"
+  # A point typed and converted keeps the title; typing a scale factor gives it back.
+  type_into 533 295 2.35      # EDIT20
+  type_into 533 321 48.85     # EDIT21
+  click 487 349               # BUTTON2
+  sleep 0.5
+  titled "$lambert"
+  verdict $? "smoke: a conversion keeps the title" "smoke: the title \"$(xdotool getwindowname "$window")\" after a conversion"
+  type_into 560 140 0.9996    # EDIT13
+  within_10s titled Velqora
+  verdict $? "smoke: typing a scale factor gives the title \"Velqora\" back" \
+    "smoke: the title \"$(xdotool getwindowname "$window")\" after typing a scale factor"
+
   # Alt+F4 asks the window to close; the program must then end by itself.
-  xdotool mousemove --window "$window" 5 5 click 1
+  click 4 4
   xdotool key alt+F4
   for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
   if kill -0 "$app" 2>/dev/null; then
