@@ -105,7 +105,7 @@ std::string header(PJ_CONTEXT* context) {
       "  the sixteen values of a grid group, as in a grid-group file (lengths in km).",
       "Origin longitudes count from Greenwich, also for a CRS whose base counts from Paris, Ferro...",
       "The series error is the largest difference, above 1 cm, between Velqora's Transverse Mercator or",
-      "Cassini-Soldner series and PROJ over the area of use (20 points, edges included).",
+      "Cassini-Soldner series and the exact projection over the area of use (20 points, edges included).",
       "The EPSG dataset is maintained by IOGP; see data/README.md for its source and terms.",
   };
   std::string text = "Velqora catalogue of EPSG grids, written by tools/epsg_catalogue from " + source + ".\r\n";
