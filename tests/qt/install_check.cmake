@@ -9,7 +9,7 @@ if(NOT status EQUAL 0)
 endif()
 foreach(file bin/velqora share/applications/velqora.desktop share/icons/hicolor/scalable/apps/velqora.svg
              share/velqora/prj-list.txt share/velqora/gridlist.txt share/velqora/earth-sz.txt
-             share/velqora/epsg-grids.txt)
+             share/velqora/epsg-grids.txt share/velqora/epsg-not-drawn.txt)
   if(NOT EXISTS ${PREFIX}/${file})
     message(FATAL_ERROR "not installed: ${file}")
   endif()
