@@ -25,6 +25,25 @@ GridFieldTexts gridFieldTexts(const Form& form) {
   return t;
 }
 
+void writeGridFields(Form& form, const GridFieldTexts& t, int projection) {
+  form.setText(EDIT5, t.longitudeDegrees);
+  form.setText(EDIT7, t.longitudeMinutes);
+  form.setText(EDIT9, t.longitudeSeconds);
+  form.setText(EDIT6, t.latitudeDegrees);
+  form.setText(EDIT8, t.latitudeMinutes);
+  form.setText(EDIT10, t.latitudeSeconds);
+  form.setText(EDIT11, t.xShift);
+  form.setText(EDIT12, t.yShift);
+  form.setText(EDIT13, t.scaleFactor);
+  if (projection < form.entryCount(COMBO4)) form.selectPosition(COMBO4, projection);
+  form.setText(EDIT33, t.firstParallelDegrees);
+  form.setText(EDIT35, t.firstParallelMinutes);
+  form.setText(EDIT37, t.firstParallelSeconds);
+  form.setText(EDIT34, t.secondParallelDegrees);
+  form.setText(EDIT36, t.secondParallelMinutes);
+  form.setText(EDIT38, t.secondParallelSeconds);
+}
+
 void GRIDDGET(Form& form, int& status) {
   status = 1;
   const GridReading r = readGridTexts(gridFieldTexts(form), form.selectedPosition(COMBO4));
