@@ -9,12 +9,10 @@
 // thresholds between the functions' paths, results halfway between two doubles.
 //
 // Usage: elementary_accuracy [ARGUMENTS_PER_FUNCTION, default 1000000]
-// Exits 1 when a result is 1 ulp or more off, fewer than 99.9% of a function's results
-// are correctly rounded, or an edge case differs.
+// Exits 1 when any result is not the correctly rounded one, or an edge case differs.
 
 #include <mpfr.h>
 
-#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -195,6 +193,9 @@ std::vector<Function> functions() {
       {"|x| in [1e-8, 1]", one([](Generator& r) { return r.logUniform(1e-8, 1, true); })},
       {"|x| in [pi, 2^28]", one([](Generator& r) { return r.logUniform(PI, 0x1p28, true); })},
       {"|x| in [2^28, 1e300]", one([](Generator& r) { return r.logUniform(0x1p28, 1e300, true); })},
+      {"k pi/2 + h, |k| <= 3, |h| in [1e-8, 2^-8]", one([](Generator& r) {
+         return static_cast<double>(static_cast<int>(r.next() % 7) - 3) * (PI / 2) + r.logUniform(1e-8, 0x1p-8, true);
+       })},
   };
   return {
       {"sin", [](double x, double) { return velqora::sin(x); }, mpfr_sin, nullptr, trig},
@@ -205,6 +206,7 @@ std::vector<Function> functions() {
        mpfr_atan,
        nullptr,
        {{"[-1, 1]", one([](Generator& r) { return r.uniform(-1, 1); })},
+        {"|x| in [1e-8, 1]", one([](Generator& r) { return r.logUniform(1e-8, 1, true); })},
         {"[-20, 20]", one([](Generator& r) { return r.uniform(-20, 20); })},
         {"|x| in [1e-300, 1e300]", one([](Generator& r) { return r.logUniform(1e-300, 1e300, true); })}}},
       {"atan2",
@@ -291,6 +293,7 @@ int main(int argc, char** argv) {
         const auto [ulp, same] = reference.check(f, x, y, f.ours(x, y));
         ++t.count;
         t.rounded += same;
+        if (!same) std::fprintf(stderr, "%s(%a, %a) is not correctly rounded\n", f.name.c_str(), x, y);
         if (ulp > t.maxUlp) {
           t.maxUlp = ulp;
           t.worstX = x;
@@ -302,9 +305,8 @@ int main(int argc, char** argv) {
       if (t.maxUlp > 0.5) std::fprintf(stderr, "%s worst at %a, %a\n", f.name.c_str(), t.worstX, t.worstY);
       all.count += t.count;
       all.rounded += t.rounded;
-      all.maxUlp = std::max(all.maxUlp, t.maxUlp);
     }
-    if (all.maxUlp >= 1 || all.rounded * 1000 < all.count * 999) missed = true;
+    if (all.rounded < all.count) missed = true;
   }
   long edgeDiffers = 0;
   long edgeCount = 0;
@@ -320,6 +322,6 @@ int main(int argc, char** argv) {
   }
   std::printf("edge cases: %ld checked, %ld differ\n", edgeCount, edgeDiffers);
   if (edgeDiffers > 0) missed = true;
-  if (missed) std::printf("GOAL MISSED: an error of 1 ulp or more, or fewer than 99.9%% correctly rounded\n");
+  if (missed) std::printf("GOAL MISSED: a result not correctly rounded\n");
   return missed ? 1 : 0;
 }
