@@ -71,12 +71,19 @@ double positivePower(double x, double y) {
   const double estimate = l.hi * y;
   if (estimate > 710) return INFINITY;
   if (estimate < -746) return 0.0;
-  // y log x; its error is about log's relative error times |y log x|.
-  const DD p = dd::twoProduct(l.hi, y);
-  const DD t = dd::fastTwoSum(p.hi, p.lo + l.lo * y);
-  const double terr = std::fabs(t.hi) * 0x1p-66;
+  // t = y log x as ah bh + (ah bl + am y), ah and bh the 26-bit heads of log x and y: their
+  // product is exact, and the rest is below 2^-25 |t|. log x errs by 2^-73 at most, the
+  // rest rounds by 2^-77 |t|; exp adds 2^-67.5.
+  const DD a = dd::split(l.hi);
+  const DD b = dd::split(y);
+  const DD t{a.hi * b.hi, a.hi * b.lo + (a.lo + l.lo) * y};
   const Scaled fast = expFast(t);
-  if (const std::optional<double> r = roundScaledIfSure(fast.m, fast.m.hi * (0x1p-64 + terr), fast.e)) return *r;
+  const double err = fast.m.hi * (0x1p-66 + std::fabs(y) * 0x1p-72 + std::fabs(t.hi) * 0x1p-76);
+  if (std::fabs(t.hi) < 707) {  // a normal result: scaling by 2^e is exact
+    if (const std::optional<double> r = roundIfSure(fast.m, err)) return *r * powerOfTwo(fast.e);
+  } else if (const std::optional<double> r = roundScaledIfSure(fast.m, err, fast.e)) {
+    return *r;
+  }
   const DD la = logAccurate(x);
   const DD ta = dd::mul(la, y);
   const Scaled accurate = expAccurate(ta);
@@ -89,6 +96,8 @@ double positivePower(double x, double y) {
 }  // namespace
 
 double pow(double x, double y) {
+  // The common case first: a positive finite base other than 1, a finite exponent other than 0.
+  if (x > 0 && x < INFINITY && x != 1 && std::fabs(y) < INFINITY && y != 0) return positivePower(x, y);
   if (y == 0 || x == 1) return 1.0;
   if (x != x || y != y) return x + y;
   const double ax = std::fabs(x);

@@ -79,6 +79,16 @@ w("constexpr std::array<DD, 128> EXP_2_J128{{")
 for j in range(128):
     w("    %s," % dd(mpf(2) ** (mpf(j) / 128)))
 w("}};")
+# The fast path's table: 2^(j/128) as a head of 28 bits and the rest, so that head (1 + qa)
+# is exact for a qa on the grid of 2^-24 below 2^-8.
+w("// 2^(j/128) as hi + lo with hi of 28 bits: hi + hi qa is exact for qa a multiple of 2^-24")
+w("// below 2^-8.")
+w("constexpr std::array<DD, 128> EXP_2_J128_SHORT{{")
+for j in range(128):
+    t = mpf(2) ** (mpf(j) / 128)
+    head = round_bits(t, 28)
+    w("    {%s, %s}," % (h(head), h(t - mpf(head))))
+w("}};")
 w("// 1/n!, n = 0..11 (Taylor coefficients of exp).")
 w("constexpr std::array<DD, 12> EXP_TAYLOR{{")
 for n in range(12):
@@ -90,27 +100,44 @@ w("")
 # with 8 bits, so that r = m c_i - 1 is an exact double (|r| < 1.5 2^-8): m's 53-bit
 # integer times c_i 2^8 is an exact 61-bit integer. log x = e ln2 - log c_i + log(1 + r).
 # For m >= 1 + 53/128 (above sqrt 2) the table holds -log(2 c_i) and e counts one more,
-# so that a result near zero never comes from two large terms that cancel.
+# so that a result near zero never comes from two large terms that cancel. c_0 = 1 and
+# c_127 = 1/2, so that from 1 - 2^-8 to 1 + 2^-7 the table adds nothing and r = x - 1.
 w("// log: x = 2^e m, m in [1, 2), i the top seven bits of m's fraction; c = LOG_INVERSE_256[i]/256")
-w("// has 8 bits, so r = m c - 1 is exact in one double (|r| < 1.5 2^-8), and log x = e ln2 +")
+w("// has 8 bits, so r = m c - 1 is exact in one double (|r| < 2^-7), and log x = e ln2 +")
 w("// LOG_TABLE[i] + log(1 + r). From i = LOG_FOLD on (m above sqrt 2) the table holds")
-w("// log(m_i / 2) and e counts one more.")
+w("// log(m_i / 2) and e counts one more. c is 1 at i = 0 and 1/2 at i = 127: near 1, r = x - 1.")
 w("constexpr int LOG_FOLD = 53;")
 w("constexpr std::array<std::uint16_t, 128> LOG_INVERSE_256{{")
 invs = []
 for i in range(128):
     mi = 1 + (mpf(i) + mpf(1) / 2) / 128
-    c = int(mpmath.nint(256 / mi))
+    c = 256 if i == 0 else int(mpmath.nint(256 / mi))
     invs.append(c)
 for i in range(0, 128, 16):
     w("    " + " ".join("%d," % c for c in invs[i:i + 16]))
 w("}};")
-w("constexpr std::array<DD, 128> LOG_TABLE{{")
+tables = []
 for i in range(128):
     v = -mp.log(mpf(invs[i]) / 256)
     if i >= 53:
         v -= ln2
+    tables.append(v)
+    # The fast path's sums rest on these bounds of r = m c - 1 over the interval.
+    lo_r = (1 + mpf(i) / 128) * invs[i] / 256 - 1
+    hi_r = (1 + mpf(i + 1) / 128) * invs[i] / 256 - 1
+    rmax = max(abs(lo_r), abs(hi_r))
+    assert rmax <= (mpf(2) ** -7 if i == 0 else mpf(3) / 2 * mpf(2) ** -8), i
+    # Where the table adds something, it outweighs r: e ln2 + table + r then never cancels.
+    assert (i in (0, 127) and v == 0) or abs(v) - rmax > mpf(2) ** -10, i
+w("constexpr std::array<DD, 128> LOG_TABLE{{")
+for v in tables:
     w("    %s," % dd(v))
+w("}};")
+w("// The same as a multiple of 2^-42 and the rest, so that e LOG_LN2[0] + hi is exact.")
+w("constexpr std::array<DD, 128> LOG_TABLE_42{{")
+for v in tables:
+    head = float(mpmath.nint(v * mpf(2) ** 42) / mpf(2) ** 42)
+    w("    {%s, %s}," % (h(head), h(v - mpf(head))))
 w("}};")
 # e ln2 exact for |e| < 2^11: 42 bits.
 G1 = round_bits(ln2, 42)
