@@ -18,6 +18,12 @@ namespace velqora {
 // and stay std::sqrt.
 double sin(double x);
 double cos(double x);
+// {sin(x), cos(x)}, the same bits, from one reduction.
+struct SineCosine {
+  double sin;
+  double cos;
+};
+SineCosine sincos(double x);
 double tan(double x);
 double atan(double x);
 double atan2(double y, double x);

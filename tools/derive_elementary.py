@@ -199,6 +199,23 @@ for n in range(8):
     w("    %s," % dd(mpf(-1) ** n / mp.factorial(2 * n)))
 w("}};")
 w("constexpr DD TRIG_PI_2 = %s;" % dd(mp.pi / 2))
+# The fast path's finer reduction: x = k pi/256 + g, |g| <= pi/512, k taken mod 512, and
+# sin(k pi/256) from one table for the whole turn (cosines are sines a quarter turn on).
+# Each entry as a head of 26 bits and the rest, so that the head times g rounded to 27
+# bits is exact; pi/256 with a first part of 42 bits, so that k times it is exact for
+# |k| < 2^11.
+w("// Finer reduction of the fast path: x = k pi/256 + g, |g| <= pi/512. TRIG_SIN_PI_256[k mod 512]")
+w("// is sin(k pi/256) as hi + lo with hi of 26 bits; pi/256 = TRIG_PI_256[0] + [1] within 2^-101,")
+w("// the first with 42 bits, so that k times it is exact for |k| < 2^11.")
+w("constexpr double TRIG_256_PI = %s;" % h(256 / mp.pi))
+Q1 = round_bits(mp.pi / 256, 42)
+w("constexpr std::array<double, 2> TRIG_PI_256{%s, %s};" % (h(Q1), h(mp.pi / 256 - mpf(Q1))))
+w("constexpr std::array<DD, 512> TRIG_SIN_PI_256{{")
+for k in range(512):
+    v = mp.sin(mpf(k) * mp.pi / 256)
+    head = round_bits(v, 26) if k % 256 else 0.0
+    w("    {%s, %s}," % (h(head), h(v - mpf(head)) if k % 256 else "0x0.0p+0"))
+w("}};")
 w("")
 
 # ---- arctangent: z = a/b in [0, 1], c = j/64, atan z = atan c + atan((a - c b)/(b + c a)).
