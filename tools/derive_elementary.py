@@ -224,6 +224,19 @@ w("constexpr std::array<DD, 65> ATAN_J{{")
 for j in range(65):
     w("    %s," % dd(mp.atan(mpf(j) / 64)))
 w("}};")
+# The fast path's table: c = j/256, |t| <= 2^-9; atan(j/256) and the octants' bases as a
+# multiple of 2^-35 and the rest, so that they sum exactly with t rounded to that grid.
+w("// The fast path's atan(j/256), j = 0..256, and its bases pi/2 and pi, each as a multiple of")
+w("// 2^-35 and the rest.")
+def grid35(v):
+    head = float(mpmath.nint(v * mpf(2) ** 35) / mpf(2) ** 35)
+    return "{%s, %s}" % (h(head), h(v - mpf(head)))
+w("constexpr std::array<DD, 257> ATAN_J256{{")
+for j in range(257):
+    w("    %s," % grid35(mp.atan(mpf(j) / 256)))
+w("}};")
+w("constexpr DD PI_2_GRID35 = %s;" % grid35(mp.pi / 2))
+w("constexpr DD PI_GRID35 = %s;" % grid35(mp.pi))
 w("constexpr DD PI_4 = %s;" % dd(mp.pi / 4))
 w("constexpr DD PI_2 = %s;" % dd(mp.pi / 2))
 w("constexpr DD PI_3_4 = %s;" % dd(3 * mp.pi / 4))
