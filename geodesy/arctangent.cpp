@@ -4,6 +4,7 @@
 // takes a = |x|, b = 1 or a = 1, b = |x|; atan2 takes the smaller and the larger of |y|
 // and |x|. The octant then adds pi/2 or pi and the signs.
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cmath>
@@ -201,9 +202,15 @@ double atan(double x) {
     const DD accurate = atanAccurate(ax, 1);
     return sign * (accurate.hi + accurate.lo);
   }
+  if (ax < 0x1p60) {  // pi/2 - atan(1/|x|), both scaled by 2^-e so that |x| 2^-e lies in [1, 2)
+    const double s = powerOfTwo(1023 - static_cast<int>(std::bit_cast<std::uint64_t>(ax) >> 52));
+    if (const std::optional<double> r = roundedAtan(atanFast<false>(s, ax * s, PI_2_GRID35, -1))) return sign * *r;
+    const DD accurate = place(PI_2, -1, atanAccurate(s, ax * s));
+    return sign * (accurate.hi + accurate.lo);
+  }
   if (ax == INFINITY) return sign * (PI_2.hi + PI_2.lo);
   if (x != x) return x + x;
-  return arctangent(1, ax, OCTANTS[1], sign);  // pi/2 - atan(1/|x|)
+  return arctangent(1, ax, OCTANTS[1], sign);
 }
 
 double atan2(double y, double x) {
@@ -219,8 +226,8 @@ double atan2(double y, double x) {
     return sign * (left ? PI.hi + PI.lo : 0.0);
   }
   if (ay == INFINITY) return sign * (PI_2.hi + PI_2.lo);
-  const bool inverted = ay > ax;
-  return arctangent(inverted ? ax : ay, inverted ? ay : ax, OCTANTS[inverted + 2 * left], sign);
+  // min and max rather than a branch on the octant, which the processor could not foresee.
+  return arctangent(std::min(ay, ax), std::max(ay, ax), OCTANTS[(ay > ax) + 2 * left], sign);
 }
 
 }  // namespace velqora
