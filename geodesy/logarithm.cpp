@@ -1,6 +1,8 @@
 // The natural logarithm: its precise path, and the special cases and rounding of log x.
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 #include "geodesy/elementary.h"
 #include "geodesy/elementary_constants.h"
@@ -30,7 +32,8 @@ DD logAccurate(double x) {
 
 double log(double x) {
   using namespace elementary;
-  if (!(x > 0) || x == INFINITY) {
+  // One test lets every positive finite x through, subnormal ones too.
+  if (std::bit_cast<std::uint64_t>(x) - 1 >= 0x7fefffffffffffffu) {
     if (x == 0) return -INFINITY;
     if (x < 0) return NAN;
     return x + x;  // NaN or +inf
