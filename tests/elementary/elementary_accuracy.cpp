@@ -6,7 +6,8 @@
 //
 // Then it checks a list of edge cases bit for bit against MPFR (which follows C99
 // Annex F for the special ones): zeros, infinities, NaN, the ends of the range, the
-// thresholds between the functions' paths, results halfway between two doubles.
+// thresholds between the functions' paths, results halfway between two doubles; and
+// that sincos gives the bits of sin and cos.
 //
 // Usage: elementary_accuracy [ARGUMENTS_PER_FUNCTION, default 1000000]
 // Exits 1 when any result is not the correctly rounded one, or an edge case differs.
@@ -53,6 +54,11 @@ class Generator {
  private:
   std::uint64_t state_ = 20261207;
 };
+
+// The same double, any NaN counting as every other.
+bool sameBits(double a, double b) {
+  return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b) || (std::isnan(a) && std::isnan(b));
+}
 
 using Mpfr1 = int (*)(mpfr_ptr, mpfr_srcptr, mpfr_rnd_t);
 using Mpfr2 = int (*)(mpfr_ptr, mpfr_srcptr, mpfr_srcptr, mpfr_rnd_t);
@@ -166,8 +172,7 @@ class Reference {
     const int inexact = f.mpfr1 ? f.mpfr1(rounded_, x_, MPFR_RNDN) : f.mpfr2(rounded_, x_, y_, MPFR_RNDN);
     mpfr_subnormalize(rounded_, inexact, MPFR_RNDN);
     const double correct = mpfr_get_d(rounded_, MPFR_RNDN);
-    const bool same = std::bit_cast<std::uint64_t>(correct) == std::bit_cast<std::uint64_t>(ours) ||
-                      (std::isnan(correct) && std::isnan(ours));
+    const bool same = sameBits(correct, ours);
     if (!std::isfinite(ours) || !std::isfinite(correct)) return {same ? 0 : INFINITY, same};
     if (f.mpfr1)
       f.mpfr1(exact_, x_, MPFR_RNDN);
@@ -322,6 +327,23 @@ int main(int argc, char** argv) {
   }
   std::printf("edge cases: %ld checked, %ld differ\n", edgeCount, edgeDiffers);
   if (edgeDiffers > 0) missed = true;
+  // sincos gives the bits of sin and cos, over the sine's ranges and edge cases.
+  const Function sine = functions().front();
+  std::vector<double> angles;
+  for (const Range& range : sine.ranges)
+    for (long i = 0; i < perFunction / static_cast<long>(sine.ranges.size()); ++i)
+      angles.push_back(range.draw(generator).first);
+  for (const auto& [x, y] : edgeCases(sine.name)) angles.push_back(x);
+  long sincosDiffers = 0;
+  for (const double x : angles) {
+    const velqora::SineCosine sc = velqora::sincos(x);
+    if (!sameBits(sc.sin, velqora::sin(x)) || !sameBits(sc.cos, velqora::cos(x))) {
+      ++sincosDiffers;
+      std::printf("sincos(%a) differs from sin and cos\n", x);
+    }
+  }
+  std::printf("sincos: %zu angles, %ld differ from sin and cos\n", angles.size(), sincosDiffers);
+  if (sincosDiffers > 0) missed = true;
   if (missed) std::printf("GOAL MISSED: a result not correctly rounded\n");
   return missed ? 1 : 0;
 }
