@@ -31,16 +31,19 @@ inline ExpReduction expReduce(const DD& t) {
 inline Scaled expFast(const DD& t) {
   const ExpReduction red = expReduce(t);
   const double qa = (red.r0 + 0x1.8p28) - 0x1.8p28;
-  // r0 - qa is exact; k EXP_LN2_128[2] and beyond stay below 2^-81.
-  const double qb = (red.r0 - qa) + (t.lo - red.k * EXP_LN2_128[1]);
-  const double r = qa + qb;
+  // r0 - qa is exact; k EXP_LN2_128[2] and beyond stay below 2^-81. r for the
+  // polynomial straight from r0, which keeps the chain of dependent steps short.
+  const double rest = t.lo - red.k * EXP_LN2_128[1];
+  const double qb = (red.r0 - qa) + rest;
+  const double r = red.r0 + rest;
   const double r2 = r * r;
   // r^2 (1/2 + r/6 + ... + r^4/720), Estrin's order; the terms left out stay below 2^-71.
-  const double p = r2 * ((EXP_TAYLOR[2].hi + r * EXP_TAYLOR[3].hi) +
-                         r2 * ((EXP_TAYLOR[4].hi + r * EXP_TAYLOR[5].hi) + r2 * EXP_TAYLOR[6].hi));
+  const double p = r2 * (EXP_TAYLOR[2].hi + r * EXP_TAYLOR[3].hi) +
+                   (r2 * r2) * ((EXP_TAYLOR[4].hi + r * EXP_TAYLOR[5].hi) + r2 * EXP_TAYLOR[6].hi);
   const int k = static_cast<int>(red.k);
   const DD& T = EXP_2_J128_SHORT[k & 127];
-  return {{T.hi + T.hi * qa, T.hi * (qb + p) + T.lo * (1 + (r + p))}, k >> 7};
+  // T (1 + qa + qb + p): p, the last to come, added last.
+  return {{T.hi + T.hi * qa, (T.hi * qb + T.lo * (1 + r)) + (T.hi + T.lo) * p}, k >> 7};
 }
 
 }  // namespace velqora::elementary
