@@ -84,10 +84,10 @@ DD atanFast(double a, double b, const DD& base, double turn) {
     remainder = ((n1 - tq * dh) + n2) - tq * ((d1 - dh) + d2);
   }
   const double tl = remainder * inverse;
-  // atan t - t = t^3 (-1/3 + t^2/5 - t^4/7), the terms left out below 2^-84.
-  const double t = tq + tl;
-  const double t2 = t * t;
-  const double tail = (t * t2) * (ATAN_TAYLOR[1].hi + t2 * ATAN_TAYLOR[2].hi + (t2 * t2) * ATAN_TAYLOR[3].hi);
+  // atan t - t = t^3 (-1/3 + t^2/5 - t^4/7), the terms left out below 2^-84; from th,
+  // within 2^-51 of t, which it need not wait for.
+  const double t2 = th * th;
+  const double tail = (th * t2) * (ATAN_TAYLOR[1].hi + t2 * ATAN_TAYLOR[2].hi + (t2 * t2) * ATAN_TAYLOR[3].hi);
   const DD& A = ATAN_J256[static_cast<int>(jd)];
   return {base.hi + turn * (A.hi + tq), base.lo + turn * (A.lo + (tl + tail))};
 }
