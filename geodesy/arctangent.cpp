@@ -73,7 +73,7 @@ DD atanFast(double a, double b, const DD& base, double turn) {
     d1 = d.hi;
     d2 = d.lo + c * (a - ah);
   }
-  const double inverse = 1 / (d1 + d2);
+  const double inverse = 1 / (b + c * a);  // the denominator to a double, without waiting for its parts
   const double th = (n1 + n2) * inverse;
   const double tq = jd == 0 && base.hi == 0 ? dd::split(th).hi : (th + 0x1.8p17) - 0x1.8p17;
   double remainder;
