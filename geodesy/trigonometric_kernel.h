@@ -32,8 +32,8 @@ FineAngle reduceFineLarge(double x);
 
 // For |x| < 16, by two parts of pi/256: k has at most 11 bits and the first part 42, so
 // x - k p1 is exact (Sterbenz). Where |x - k p1| is the smaller of the two the sum is not
-// exact, but then |g| < 2^-39 and its error below 2^-92. k p2 rounds by 2^-93, and the
-// part of pi/256 left out adds 2^-100 at most.
+// exact, but then |g| < 2^-38 and its error below 2^-92. k p2 rounds by 2^-93, and the
+// part of pi/256 left out, below 2^-103, adds 2^-92.6 at most: 2^-90 in all.
 inline FineAngle reduceFine(double x) {
   if (!(std::fabs(x) < 16)) return reduceFineLarge(x);
   const double k = nearest(x * TRIG_256_PI);
@@ -45,7 +45,7 @@ inline FineAngle reduceFine(double x) {
 // The error stays below 2^-67 |hi|, before the reduction's.
 //
 // g is split as gs + gt, gs its leading 26 bits, so that b's 26-bit head times gs is
-// exact, and a's head plus it sums exactly; gt stays below 2^-26 |g|, so that where a is
+// exact, and a's head plus it is summed exactly; gt stays below 2^-26 |g|, so that where a is
 // zero and the result about g, the rest rounds by 2^-79 of it. Where a is not zero,
 // |a| >= sin(pi/256), about 2|g| at most, so the result stays near |a|/2 or above and
 // the small terms' roundings are small beside it.
