@@ -1,6 +1,6 @@
 // The elementary functions beside the standard library's (glibc's here), over 1024
 // arguments of the kind the projections pass: angles of a few radians, tangents and
-// ratios near 1, exponents of the cone constants.
+// ratios near 1, exponents of the cone constants; and sincos beside sin and cos.
 
 #include <benchmark/benchmark.h>
 
@@ -72,5 +72,30 @@ VELQORA_BENCH_BINARY(atan2, -1, 1, -1, 1);
 VELQORA_BENCH_UNARY(log, 0.5, 4);
 VELQORA_BENCH_UNARY(exp, -3, 3);
 VELQORA_BENCH_BINARY(pow, 0.5, 2, 0.3, 1.5);
+
+// sincos beside a call of sin and one of cos on the same angle.
+void BM_sincos_velqora(benchmark::State& state) {
+  const auto a = arguments(-3.2, 3.2);
+  for (auto _ : state) {
+    for (const double x : a) {
+      const velqora::SineCosine r = velqora::sincos(x);
+      benchmark::DoNotOptimize(r.sin);
+      benchmark::DoNotOptimize(r.cos);
+    }
+  }
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * COUNT));
+}
+void BM_sinpluscos_velqora(benchmark::State& state) {
+  const auto a = arguments(-3.2, 3.2);
+  for (auto _ : state) {
+    for (const double x : a) {
+      benchmark::DoNotOptimize(velqora::sin(x));
+      benchmark::DoNotOptimize(velqora::cos(x));
+    }
+  }
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * COUNT));
+}
+BENCHMARK(BM_sincos_velqora);
+BENCHMARK(BM_sinpluscos_velqora);
 
 }  // namespace

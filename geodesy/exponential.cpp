@@ -31,19 +31,17 @@ Scaled expAccurate(const DD& t) {
 
 double exp(double x) {
   using namespace elementary;
-  if (!(std::fabs(x) < 746)) {
+  if (std::fabs(x) < 707) {  // a normal result: scaling by 2^e is exact
+    const Scaled fast = expFast({x, 0});
+    if (const std::optional<double> r = roundIfSure(fast.m, fast.m.hi * 0x1p-66)) return *r * powerOfTwo(fast.e);
+  } else if (!(std::fabs(x) < 746)) {
     if (x != x) return x + x;
     return x > 0 ? INFINITY : 0.0;  // beyond the largest double, below half the least
+  } else {
+    const Scaled fast = expFast({x, 0});
+    if (const std::optional<double> r = roundScaledIfSure(fast.m, fast.m.hi * 0x1p-66, fast.e)) return *r;
   }
-  const DD t{x, 0};
-  const Scaled fast = expFast(t);
-  const double err = fast.m.hi * 0x1p-64;
-  if (fast.e > -1020 && fast.e < 1020) {  // a normal result: scaling by 2^e is exact
-    if (const std::optional<double> r = roundIfSure(fast.m, err)) return *r * powerOfTwo(fast.e);
-  } else if (const std::optional<double> r = roundScaledIfSure(fast.m, err, fast.e)) {
-    return *r;
-  }
-  const Scaled accurate = expAccurate(t);
+  const Scaled accurate = expAccurate({x, 0});
   return *roundScaledIfSure(accurate.m, 0, accurate.e);
 }
 

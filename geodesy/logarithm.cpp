@@ -1,6 +1,8 @@
 // The natural logarithm: its precise path, and the special cases and rounding of log x.
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 #include "geodesy/elementary.h"
 #include "geodesy/elementary_constants.h"
@@ -19,9 +21,10 @@ DD logAccurate(double x) {
   DD s{tail, 0};
   for (int n = 7; n >= 1; --n) s = dd::add(LOG_TAYLOR[n], dd::mul(r, s));
   const DD l = dd::mul(r, s);
-  const DD e1 = dd::twoSum(red.e * LOG_LN2[0], red.table.hi);
+  const DD& table = LOG_TABLE[red.i];
+  const DD e1 = dd::twoSum(red.e * LOG_LN2[0], table.hi);
   DD sum = dd::add(e1, dd::twoProduct(red.e, LOG_LN2[1]));
-  sum = dd::add(sum, red.e * LOG_LN2[2] + red.table.lo);
+  sum = dd::add(sum, red.e * LOG_LN2[2] + table.lo);
   return dd::add(sum, l);
 }
 
@@ -29,13 +32,14 @@ DD logAccurate(double x) {
 
 double log(double x) {
   using namespace elementary;
-  if (!(x > 0) || x == INFINITY) {
+  // One test lets every positive finite x through, subnormal ones too.
+  if (std::bit_cast<std::uint64_t>(x) - 1 >= 0x7fefffffffffffffu) {
     if (x == 0) return -INFINITY;
     if (x < 0) return NAN;
     return x + x;  // NaN or +inf
   }
   const DD fast = logFast(x);
-  if (const std::optional<double> r = roundIfSure(fast, std::fabs(fast.hi) * 0x1p-64)) return *r;
+  if (const std::optional<double> r = roundIfSure(fast, fast.hi * 0x1p-65)) return *r;
   const DD accurate = logAccurate(x);
   return accurate.hi + accurate.lo;
 }

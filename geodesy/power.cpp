@@ -64,19 +64,34 @@ std::optional<Scaled> exactPower(double x, double y) {
   return Scaled{{p.hi * s, p.lo * s}, pe + e * n};
 }
 
+// y log x as ah bh + (ah bl + am y), ah and bh the 26-bit heads of log x and y: their
+// product is exact, and the rest is below 2^-25 |t|. log x errs by 2^-73 at most, the
+// rest rounds by 2^-77 |t|. |y| < 2^995 for the split.
+DD product(const DD& l, double y) {
+  const DD a = dd::split(l.hi);
+  const DD b = dd::split(y);
+  return {a.hi * b.hi, a.hi * b.lo + (a.lo + l.lo) * y};
+}
+
 // |x|^y for a positive finite x and a finite y, x != 1, y != 0.
 double positivePower(double x, double y) {
   const DD l = logFast(x);
-  // Beyond these x^y overflows or rounds to zero whatever the error; within, |y| < 2^63.
   const double estimate = l.hi * y;
-  if (estimate > 710) return INFINITY;
-  if (estimate < -746) return 0.0;
-  // y log x; its error is about log's relative error times |y log x|.
-  const DD p = dd::twoProduct(l.hi, y);
-  const DD t = dd::fastTwoSum(p.hi, p.lo + l.lo * y);
-  const double terr = std::fabs(t.hi) * 0x1p-66;
-  const Scaled fast = expFast(t);
-  if (const std::optional<double> r = roundScaledIfSure(fast.m, fast.m.hi * (0x1p-64 + terr), fast.e)) return *r;
+  if (std::fabs(estimate) < 706) {  // then |y| < 2^63 and the result is normal: scaling by 2^e is exact
+    const DD t = product(l, y);
+    const Scaled fast = expFast(t);
+    // exp's 2^-67.5, and log's error times |y| and the product's rounding, |t| < 707.
+    if (const std::optional<double> r = roundIfSure(fast.m, fast.m.hi * (0x1.cp-66 + std::fabs(y) * 0x1p-72)))
+      return *r * powerOfTwo(fast.e);
+  } else {
+    // Beyond these x^y overflows or rounds to zero whatever the error; within, |y| < 2^63.
+    if (estimate > 710) return INFINITY;
+    if (estimate < -746) return 0.0;
+    const DD t = product(l, y);
+    const Scaled fast = expFast(t);
+    const double err = fast.m.hi * (0x1p-66 + std::fabs(y) * 0x1p-72 + std::fabs(t.hi) * 0x1p-76);
+    if (const std::optional<double> r = roundScaledIfSure(fast.m, err, fast.e)) return *r;
+  }
   const DD la = logAccurate(x);
   const DD ta = dd::mul(la, y);
   const Scaled accurate = expAccurate(ta);
@@ -89,6 +104,11 @@ double positivePower(double x, double y) {
 }  // namespace
 
 double pow(double x, double y) {
+  // The common case first: a positive finite base other than 1, a finite exponent other than 0.
+  // As integers: x in (0, inf), and y's magnitude in (0, inf).
+  if (std::bit_cast<std::uint64_t>(x) - 1 < 0x7fefffffffffffffu && x != 1 &&
+      (std::bit_cast<std::uint64_t>(y) << 1) - 1 < 0xffdfffffffffffffu)
+    return positivePower(x, y);
   if (y == 0 || x == 1) return 1.0;
   if (x != x || y != y) return x + y;
   const double ax = std::fabs(x);

@@ -1,5 +1,5 @@
-// Sine and cosine: the argument reduced to quarter turns, the reduced angle's sine or
-// cosine by the quadrant.
+// Sine and cosine: the argument reduced to multiples of pi/256, whose sines come from one
+// table for the whole turn; the cosine is the sine a quarter turn on.
 
 #include <cmath>
 
@@ -12,37 +12,53 @@ namespace {
 
 using namespace elementary;
 
-// sin x (Cosine false) or cos x (Cosine true) for |x| >= 2^-27.
-template <bool Cosine>
-double sinOrCos(double x) {
-  const Reduced fast = reduceFast(x);
-  // cos x = sin(x + pi/2): one quadrant on.
-  const int q = (fast.q + (Cosine ? 1 : 0)) & 3;
-  const bool useCos = q & 1;
-  const double sign = q & 2 ? -1.0 : 1.0;
-  const SinCos k = useCos ? sinCosFast<false, true>(fast.r) : sinCosFast<true, false>(fast.r);
-  const DD v = useCos ? k.cos : k.sin;
-  // The reduction's error moves the result by at most as much, as the derivative is at
-  // most 1; twice that leaves a margin.
-  if (const std::optional<double> r = roundIfSure(v, std::fabs(v.hi) * 0x1p-64 + 2 * fast.err)) return sign * *r;
-  const Reduced accurate = reduceAccurate(x);
-  const SinCos a = sinCosAccurate(accurate.r);
-  const DD w = useCos ? a.cos : a.sin;
-  return sign * (w.hi + w.lo);
+// sin x or cos x in quarter turn q of the precise reduction.
+double accurateInQuadrant(double x, int quarterTurns) {
+  const Reduced red = reduceAccurate(x);
+  const SinCos a = sinCosAccurate(red.r);
+  const int q = (red.q + quarterTurns) & 3;
+  const DD v = q & 1 ? a.cos : a.sin;
+  return q & 2 ? -(v.hi + v.lo) : v.hi + v.lo;
+}
+
+// The reduction's error moves the result by at most as much, as the derivative is at most 1.
+std::optional<double> rounded(const DD& v, double reductionErr) {
+  return roundIfSure(v, std::fabs(v.hi) * 0x1p-66 + reductionErr);
 }
 
 }  // namespace
 
 double sin(double x) {
-  if (std::fabs(x) < 0x1p-26) return x;  // sin x = x (1 - x^2/6) rounds to x (and keeps -0)
-  if (!std::isfinite(x)) return x - x;   // NaN, and NaN for an infinity
-  return sinOrCos<false>(x);
+  const double ax = std::fabs(x);
+  if (ax < 0x1p-26) return x;          // sin x = x (1 - x^2/6) rounds to x (and keeps -0)
+  if (!(ax < INFINITY)) return x - x;  // NaN, and NaN for an infinity
+  const FineAngle a = reduceFine(x);
+  if (const std::optional<double> r = rounded(rotate(rotation(a.g), a.g.hi, a.k), a.err)) return *r;
+  return accurateInQuadrant(x, 0);
 }
 
 double cos(double x) {
-  if (std::fabs(x) < 0x1p-27) return 1.0;  // 1 - x^2/2 rounds to 1
-  if (!std::isfinite(x)) return x - x;
-  return sinOrCos<true>(x);
+  const double ax = std::fabs(x);
+  if (ax < 0x1p-27) return 1.0;  // 1 - x^2/2 rounds to 1
+  if (!(ax < INFINITY)) return x - x;
+  const FineAngle a = reduceFine(x);
+  if (const std::optional<double> r = rounded(rotate(rotation(a.g), a.g.hi, a.k + 128), a.err)) return *r;
+  return accurateInQuadrant(x, 1);
+}
+
+SineCosine sincos(double x) {
+  const double ax = std::fabs(x);
+  if (ax < 0x1p-27) return {x, 1.0};
+  if (!(ax < 0x1p-26)) {
+    if (!(ax < INFINITY)) return {x - x, x - x};
+    const FineAngle a = reduceFine(x);
+    const Rotation t = rotation(a.g);
+    const std::optional<double> s = rounded(rotate(t, a.g.hi, a.k), a.err);
+    const std::optional<double> c = rounded(rotate(t, a.g.hi, a.k + 128), a.err);
+    if (s && c) return {*s, *c};
+    return {s ? *s : accurateInQuadrant(x, 0), c ? *c : accurateInQuadrant(x, 1)};
+  }
+  return {x, cos(x)};
 }
 
 }  // namespace velqora

@@ -13,6 +13,7 @@
 
 #include "geodesy/elementary_constants.h"
 #include "geodesy/elementary_kernels.h"
+#include "geodesy/trigonometric_kernel.h"
 
 namespace velqora::elementary {
 
@@ -131,6 +132,15 @@ Reduced reduceFast(double x) {
   const DD p = dd::twoProduct(t.f.hi, TRIG_PI_2.hi);
   const DD r = dd::fastTwoSum(p.hi, p.lo + (t.f.lo * TRIG_PI_2.hi + t.f.hi * TRIG_PI_2.lo));
   return {r, t.q, 2 * t.err + std::fabs(r.hi) * 0x1p-100};
+}
+
+FineAngle reduceFineLarge(double x) {
+  // x = q pi/2 + r, then r = j pi/256 + g with |j| <= 65: j times the first part is
+  // exact, and so is r.hi less it (Sterbenz); the second part's product rounds by 2^-97.
+  const Reduced red = reduceFast(x);
+  const double j = nearest(red.r.hi * TRIG_256_PI);
+  const DD g = dd::twoSum(red.r.hi - j * TRIG_PI_256[0], red.r.lo - j * TRIG_PI_256[1]);
+  return {g, 128 * red.q + static_cast<int>(j), red.err + 0x1p-95};
 }
 
 Reduced reduceAccurate(double x) {

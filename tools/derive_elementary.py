@@ -79,6 +79,16 @@ w("constexpr std::array<DD, 128> EXP_2_J128{{")
 for j in range(128):
     w("    %s," % dd(mpf(2) ** (mpf(j) / 128)))
 w("}};")
+# The fast path's table: 2^(j/128) as a head of 28 bits and the rest, so that head (1 + qa)
+# is exact for a qa on the grid of 2^-24 below 2^-8.
+w("// 2^(j/128) as hi + lo with hi of 28 bits: hi + hi qa is exact for qa a multiple of 2^-24")
+w("// below 2^-8.")
+w("constexpr std::array<DD, 128> EXP_2_J128_SHORT{{")
+for j in range(128):
+    t = mpf(2) ** (mpf(j) / 128)
+    head = round_bits(t, 28)
+    w("    {%s, %s}," % (h(head), h(t - mpf(head))))
+w("}};")
 w("// 1/n!, n = 0..11 (Taylor coefficients of exp).")
 w("constexpr std::array<DD, 12> EXP_TAYLOR{{")
 for n in range(12):
@@ -90,27 +100,44 @@ w("")
 # with 8 bits, so that r = m c_i - 1 is an exact double (|r| < 1.5 2^-8): m's 53-bit
 # integer times c_i 2^8 is an exact 61-bit integer. log x = e ln2 - log c_i + log(1 + r).
 # For m >= 1 + 53/128 (above sqrt 2) the table holds -log(2 c_i) and e counts one more,
-# so that a result near zero never comes from two large terms that cancel.
+# so that a result near zero never comes from two large terms that cancel. c_0 = 1 and
+# c_127 = 1/2, so that from 1 - 2^-8 to 1 + 2^-7 the table adds nothing and r = x - 1.
 w("// log: x = 2^e m, m in [1, 2), i the top seven bits of m's fraction; c = LOG_INVERSE_256[i]/256")
-w("// has 8 bits, so r = m c - 1 is exact in one double (|r| < 1.5 2^-8), and log x = e ln2 +")
+w("// has 8 bits, so r = m c - 1 is exact in one double (|r| < 2^-7), and log x = e ln2 +")
 w("// LOG_TABLE[i] + log(1 + r). From i = LOG_FOLD on (m above sqrt 2) the table holds")
-w("// log(m_i / 2) and e counts one more.")
+w("// log(m_i / 2) and e counts one more. c is 1 at i = 0 and 1/2 at i = 127: near 1, r = x - 1.")
 w("constexpr int LOG_FOLD = 53;")
 w("constexpr std::array<std::uint16_t, 128> LOG_INVERSE_256{{")
 invs = []
 for i in range(128):
     mi = 1 + (mpf(i) + mpf(1) / 2) / 128
-    c = int(mpmath.nint(256 / mi))
+    c = 256 if i == 0 else int(mpmath.nint(256 / mi))
     invs.append(c)
 for i in range(0, 128, 16):
     w("    " + " ".join("%d," % c for c in invs[i:i + 16]))
 w("}};")
-w("constexpr std::array<DD, 128> LOG_TABLE{{")
+tables = []
 for i in range(128):
     v = -mp.log(mpf(invs[i]) / 256)
     if i >= 53:
         v -= ln2
+    tables.append(v)
+    # The fast path's sums rest on these bounds of r = m c - 1 over the interval.
+    lo_r = (1 + mpf(i) / 128) * invs[i] / 256 - 1
+    hi_r = (1 + mpf(i + 1) / 128) * invs[i] / 256 - 1
+    rmax = max(abs(lo_r), abs(hi_r))
+    assert rmax <= (mpf(2) ** -7 if i == 0 else mpf(3) / 2 * mpf(2) ** -8), i
+    # Where the table adds something, it outweighs r: e ln2 + table + r then never cancels.
+    assert (i in (0, 127) and v == 0) or abs(v) - rmax > mpf(2) ** -10, i
+w("constexpr std::array<DD, 128> LOG_TABLE{{")
+for v in tables:
     w("    %s," % dd(v))
+w("}};")
+w("// The same as a multiple of 2^-42 and the rest, so that e LOG_LN2[0] + hi is exact.")
+w("constexpr std::array<DD, 128> LOG_TABLE_42{{")
+for v in tables:
+    head = float(mpmath.nint(v * mpf(2) ** 42) / mpf(2) ** 42)
+    w("    {%s, %s}," % (h(head), h(v - mpf(head))))
 w("}};")
 # e ln2 exact for |e| < 2^11: 42 bits.
 G1 = round_bits(ln2, 42)
@@ -172,6 +199,23 @@ for n in range(8):
     w("    %s," % dd(mpf(-1) ** n / mp.factorial(2 * n)))
 w("}};")
 w("constexpr DD TRIG_PI_2 = %s;" % dd(mp.pi / 2))
+# The fast path's finer reduction: x = k pi/256 + g, |g| <= pi/512, k taken mod 512, and
+# sin(k pi/256) from one table for the whole turn (cosines are sines a quarter turn on).
+# Each entry as a head of 26 bits and the rest, so that the head times g rounded to 27
+# bits is exact; pi/256 with a first part of 42 bits, so that k times it is exact for
+# |k| < 2^11.
+w("// Finer reduction of the fast path: x = k pi/256 + g, |g| <= pi/512. TRIG_SIN_PI_256[k mod 512]")
+w("// is sin(k pi/256) as hi + lo with hi of 26 bits; pi/256 = TRIG_PI_256[0] + [1] within 2^-101,")
+w("// the first with 42 bits, so that k times it is exact for |k| < 2^11.")
+w("constexpr double TRIG_256_PI = %s;" % h(256 / mp.pi))
+Q1 = round_bits(mp.pi / 256, 42)
+w("constexpr std::array<double, 2> TRIG_PI_256{%s, %s};" % (h(Q1), h(mp.pi / 256 - mpf(Q1))))
+w("constexpr std::array<DD, 512> TRIG_SIN_PI_256{{")
+for k in range(512):
+    v = mp.sin(mpf(k) * mp.pi / 256)
+    head = round_bits(v, 26) if k % 256 else 0.0
+    w("    {%s, %s}," % (h(head), h(v - mpf(head)) if k % 256 else "0x0.0p+0"))
+w("}};")
 w("")
 
 # ---- arctangent: z = a/b in [0, 1], c = j/64, atan z = atan c + atan((a - c b)/(b + c a)).
@@ -180,6 +224,19 @@ w("constexpr std::array<DD, 65> ATAN_J{{")
 for j in range(65):
     w("    %s," % dd(mp.atan(mpf(j) / 64)))
 w("}};")
+# The fast path's table: c = j/256, |t| <= 2^-9; atan(j/256) and the octants' bases as a
+# multiple of 2^-35 and the rest, so that they sum exactly with t rounded to that grid.
+w("// The fast path's atan(j/256), j = 0..256, and its bases pi/2 and pi, each as a multiple of")
+w("// 2^-35 and the rest.")
+def grid35(v):
+    head = float(mpmath.nint(v * mpf(2) ** 35) / mpf(2) ** 35)
+    return "{%s, %s}" % (h(head), h(v - mpf(head)))
+w("constexpr std::array<DD, 257> ATAN_J256{{")
+for j in range(257):
+    w("    %s," % grid35(mp.atan(mpf(j) / 256)))
+w("}};")
+w("constexpr DD PI_2_GRID35 = %s;" % grid35(mp.pi / 2))
+w("constexpr DD PI_GRID35 = %s;" % grid35(mp.pi))
 w("constexpr DD PI_4 = %s;" % dd(mp.pi / 4))
 w("constexpr DD PI_2 = %s;" % dd(mp.pi / 2))
 w("constexpr DD PI_3_4 = %s;" % dd(3 * mp.pi / 4))
