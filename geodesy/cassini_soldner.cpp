@@ -17,8 +17,9 @@ Projected CassiniSoldner::CSXYZ(double dlam, double phi) const {
   const double E3 = E3_;
   const double L = dlam;
 
-  const double sinPhi = velqora::sin(phi);
-  const double cosPhi = velqora::cos(phi);
+  const SineCosine phiSinCos = velqora::sincos(phi);
+  const double sinPhi = phiSinCos.sin;
+  const double cosPhi = phiSinCos.cos;
   const double N = a * E3 / std::sqrt(E3 * E3 - sinPhi * sinPhi);
   const double A = L * cosPhi;
   const double tanPhi = velqora::tan(phi);
@@ -30,7 +31,8 @@ Projected CassiniSoldner::CSXYZ(double dlam, double phi) const {
   const double A5 = A4 * A;
 
   const double x = (A - T * A3 / 6 - (8 - T + 8 * C) * T * A5 / 120) * N;
-  const double y = (A2 / 2 + (5 - T + 6 * C) * A4 / 24) * velqora::tan(phi) * N + arc_.FRMEQTR(phi);
+  // tan phi again, not taken from T: the same value as tanPhi, which stands for it.
+  const double y = (A2 / 2 + (5 - T + 6 * C) * A4 / 24) * tanPhi * N + arc_.FRMEQTR(phi);
   return finitePoint(x, y);
 }
 

@@ -14,8 +14,9 @@ namespace velqora {
 
 // m(psi) = cos psi / sqrt(1 - e^2 sin^2 psi): the parallel's radius over a.
 [[nodiscard]] inline double lambertM(double psi, double E3) {
-  const double s = velqora::sin(psi);
-  return velqora::cos(psi) * E3 / std::sqrt(E3 * E3 - s * s);
+  const SineCosine psiSinCos = velqora::sincos(psi);
+  const double s = psiSinCos.sin;
+  return psiSinCos.cos * E3 / std::sqrt(E3 * E3 - s * s);
 }
 
 // t(psi) = tan(pi/4 - psi/2) ((1 + e sin psi) / (1 - e sin psi))^(e/2).
@@ -49,7 +50,8 @@ struct LambertCone {
     if (!latitudeInside(phi)) return ConversionRefusal::outsideArea;
     const double rho = aF * velqora::pow(lambertT(phi, E3), n);
     const double theta = n * dlam;
-    return finitePoint(rho * velqora::sin(theta), rho0 - rho * velqora::cos(theta));
+    const SineCosine thetaSinCos = velqora::sincos(theta);
+    return finitePoint(rho * thetaSinCos.sin, rho0 - rho * thetaSinCos.cos);
   }
 };
 

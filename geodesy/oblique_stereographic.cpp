@@ -22,8 +22,9 @@ Outcome<ObliqueStereographic, ConversionRefusal> ObliqueStereographic::make(cons
   if (!latitudeInside(phi0)) return ConversionRefusal::invalidGrid;
   const double a = ellipsoid.a;
   const double E3 = ellipsoid.inverseEccentricity;
-  const double sinphi0 = velqora::sin(phi0);
-  const double cosphi0 = velqora::cos(phi0);
+  const SineCosine phi0SinCos = velqora::sincos(phi0);
+  const double sinphi0 = phi0SinCos.sin;
+  const double cosphi0 = phi0SinCos.cos;
 
   ObliqueStereographic p;
   p.E3_ = E3;
@@ -34,8 +35,9 @@ Outcome<ObliqueStereographic, ConversionRefusal> ObliqueStereographic::make(cons
   p.alpha_ = std::sqrt(1 + cosphi0 * cosphi0 * cosphi0 * cosphi0 / (E3 * E3 - 1));
   p.K_ = velqora::log(velqora::tan(PI / 4 + p.b0_ / 2)) - p.alpha_ * isometricLatitude(phi0, E3);
   p.twoR_ = 2 * R;
-  p.sinb0_ = velqora::sin(p.b0_);
-  p.cosb0_ = velqora::cos(p.b0_);
+  const SineCosine b0SinCos = velqora::sincos(p.b0_);
+  p.sinb0_ = b0SinCos.sin;
+  p.cosb0_ = b0SinCos.cos;
   if (!finite(R, p.alpha_) || !finite(p.b0_, p.K_)) return ConversionRefusal::invalidGrid;
   return p;
 }
@@ -45,8 +47,9 @@ Projected ObliqueStereographic::SCXYZ(double dlam, double phi) const {
   const double S = alpha_ * isometricLatitude(phi, E3_) + K_;
   const double b = 2 * velqora::atan(velqora::exp(S)) - PI / 2;
   const double l = alpha_ * dlam;
-  const double sinl = velqora::sin(l);
-  const double cosl = velqora::cos(l);
+  const SineCosine lSinCos = velqora::sincos(l);
+  const double sinl = lSinCos.sin;
+  const double cosl = lSinCos.cos;
   const double cosb = velqora::cos(b);
   // At the origin itself both arguments are (nearly) 0; the azimuth is then
   // meaningless but harmless, because the radius below is 0 there.
@@ -57,7 +60,8 @@ Projected ObliqueStereographic::SCXYZ(double dlam, double phi) const {
   // h = 1 at the antipode of the origin, which the stereographic sends to infinity.
   if (!(h < 1)) return ConversionRefusal::outsideArea;
   const double rho = twoR_ * std::sqrt(h / (1 - h));
-  return finitePoint(rho * velqora::sin(Az), rho * velqora::cos(Az));
+  const SineCosine azSinCos = velqora::sincos(Az);
+  return finitePoint(rho * azSinCos.sin, rho * azSinCos.cos);
 }
 
 }  // namespace velqora

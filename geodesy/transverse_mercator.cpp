@@ -17,8 +17,9 @@ Projected TransverseMercator::TMXYZ(double dlam, double phi) const {
   const double E3 = E3_;
   const double L = dlam;
 
-  const double sinPhi = velqora::sin(phi);
-  const double cosPhi = velqora::cos(phi);
+  const SineCosine phiSinCos = velqora::sincos(phi);
+  const double sinPhi = phiSinCos.sin;
+  const double cosPhi = phiSinCos.cos;
   const double q = sinPhi / E3;
   const double N = a / std::sqrt(1 - q * q);
   const double S = arc_.FRMEQTR(phi);
