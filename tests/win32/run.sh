@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # The Windows program's tests, under Wine on a virtual X server:
 #   golden     every tests/e2e/golden script through velqora-replay.exe, byte for byte
+#   convert-file  File > Convert a file through velqora-replay.exe: the cases of the Linux
+#              build's WindowConvertFile test (velqora-convert's bytes on a grid of each
+#              projection, forward and back, Cancel, the same file, a refused field)
 #   non-ASCII  a data folder and a grid-group file with accented names, the file named
 #              in gridlist.txt once in UTF-8 and once in Windows-1252
 #   no lists   velqora-replay.exe in an empty folder: the start-up message on its FATAL line
@@ -68,6 +71,21 @@ for script in "$root"/tests/e2e/golden/*.script; do
     diff -u "$root/tests/e2e/golden/$name.expected" "$out" | head -12 | sed 's/^/  /'
   fi
 done
+
+echo "== Convert a file through velqora-replay.exe"
+# The Linux end-to-end test drives velqora-replay.exe instead of the Linux replay tool
+# and compares its files with the Linux velqora-convert's.
+e2e_tests=$linux_build/tests/e2e/velqora_e2e_tests
+if [ ! -x "$e2e_tests" ]; then
+  fail "convert-file: $e2e_tests is missing (configure the Linux build with -DVELQORA_TESTS=ON)"
+else
+  VELQORA_WINE=$(command -v wine) VELQORA_WINDOWS_REPLAY=$replay_exe timeout 300 "$e2e_tests" \
+    --gtest_filter='WindowConvertFile.*' >"$work/convert-file.out" 2>&1
+  status=$?
+  verdict "$status" "convert-file: velqora-convert's bytes on six grids forward and back, Cancel, refusals" \
+    "convert-file (exit status $status)"
+  [ "$status" -eq 0 ] || grep -E 'Failure|^[-+]|Which is' "$work/convert-file.out" | head -20 | sed 's/^/  /'
+fi
 
 echo "== velqora-convert.exe against the Linux converter"
 # The same points, forward with the derived values, back, and sexagesimal, must give
