@@ -11,13 +11,12 @@
 #include <QRadioButton>
 
 #include "qt/alert_box.h"
+#include "qt/dialog_layout.h"
 #include "window/layout.h"
 
 namespace velqora {
 
 namespace {
-
-QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QString fileFilter() {
   return fromUtf8(CONVERT_FILE_KINDS) + " (" + fromUtf8(CONVERT_FILE_PATTERNS) + ");;" + fromUtf8(CONVERT_ALL_FILES) +
@@ -30,52 +29,47 @@ ConvertDialog::ConvertDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(fromUtf8(CONVERT_DIALOG_TITLE));
   setModal(true);
   const double dpi = logicalDpiX();
-  const auto place = [dpi](QWidget* widget, const ConvertDialogBox& b) {
-    const int x = unitsToPixels(b.x, dpi);
-    const int y = unitsToPixels(b.y, dpi);
-    widget->setGeometry(x, y, unitsToPixels(b.x + b.w, dpi) - x, unitsToPixels(b.y + b.h, dpi) - y);
-  };
   const ConvertDialogLayout& layout = CONVERT_LAYOUT;
   setFixedSize(unitsToPixels(layout.width, dpi), unitsToPixels(layout.height, dpi));
 
   // Created in focus order.
   auto* inputLabel = new QLabel(fromUtf8(CONVERT_INPUT_LABEL), this);
-  place(inputLabel, layout.inputLabel);
+  place(*inputLabel, layout.inputLabel, dpi);
   input_ = new QLineEdit(this);
-  place(input_, layout.input);
+  place(*input_, layout.input, dpi);
   inputLabel->setBuddy(input_);
   auto* inputBrowse = new QPushButton(fromUtf8(CONVERT_BROWSE), this);
   inputBrowse->setAutoDefault(false);
-  place(inputBrowse, layout.inputBrowse);
+  place(*inputBrowse, layout.inputBrowse, dpi);
 
   auto* directionLabel = new QLabel(fromUtf8(CONVERT_DIRECTION_LABEL), this);
   directionLabel->setTextFormat(Qt::PlainText);
-  place(directionLabel, layout.directionLabel);
+  place(*directionLabel, layout.directionLabel, dpi);
   auto* group = new QButtonGroup(this);
   for (std::size_t d = 0; d < CONVERT_DIRECTIONS.size(); ++d) {
     directions_[d] = new QRadioButton(fromUtf8(CONVERT_DIRECTIONS[d].text), this);
     group->addButton(directions_[d]);
-    place(directions_[d], layout.directions[d]);
+    place(*directions_[d], layout.directions[d], dpi);
   }
   directions_[0]->setChecked(true);
   derived_ = new QCheckBox(fromUtf8(CONVERT_DERIVED), this);
-  place(derived_, layout.derived);
+  place(*derived_, layout.derived, dpi);
 
   auto* outputLabel = new QLabel(fromUtf8(CONVERT_OUTPUT_LABEL), this);
-  place(outputLabel, layout.outputLabel);
+  place(*outputLabel, layout.outputLabel, dpi);
   output_ = new QLineEdit(this);
-  place(output_, layout.output);
+  place(*output_, layout.output, dpi);
   outputLabel->setBuddy(output_);
   auto* outputBrowse = new QPushButton(fromUtf8(CONVERT_BROWSE), this);
   outputBrowse->setAutoDefault(false);
-  place(outputBrowse, layout.outputBrowse);
+  place(*outputBrowse, layout.outputBrowse, dpi);
 
   auto* ok = new QPushButton(fromUtf8(CONVERT_OK), this);
   ok->setDefault(true);  // Enter in a field converts
-  place(ok, layout.ok);
+  place(*ok, layout.ok, dpi);
   auto* cancel = new QPushButton(fromUtf8(CONVERT_CANCEL), this);
   cancel->setAutoDefault(false);
-  place(cancel, layout.cancel);
+  place(*cancel, layout.cancel, dpi);
 
   connect(inputBrowse, &QPushButton::clicked, this, &ConvertDialog::browseInput);
   connect(outputBrowse, &QPushButton::clicked, this, &ConvertDialog::browseOutput);

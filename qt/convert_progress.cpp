@@ -7,17 +7,12 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "qt/dialog_layout.h"
 #include "window/convert_dialog.h"
 #include "window/convert_file.h"
 #include "window/layout.h"
 
 namespace velqora {
-
-namespace {
-
-QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-}  // namespace
 
 ConvertProgressDialog::ConvertProgressDialog(FileConversionRun& run, QWidget* parent) : QDialog(parent), run_(run) {
   setWindowTitle(fromUtf8(CONVERT_DIALOG_TITLE));
@@ -25,22 +20,17 @@ ConvertProgressDialog::ConvertProgressDialog(FileConversionRun& run, QWidget* pa
   // Only Cancel ends it early, through the run.
   setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
   const double dpi = logicalDpiX();
-  const auto place = [dpi](QWidget* widget, const ConvertDialogBox& b) {
-    const int x = unitsToPixels(b.x, dpi);
-    const int y = unitsToPixels(b.y, dpi);
-    widget->setGeometry(x, y, unitsToPixels(b.x + b.w, dpi) - x, unitsToPixels(b.y + b.h, dpi) - y);
-  };
   const ConvertProgressLayout& layout = CONVERT_PROGRESS_LAYOUT;
   setFixedSize(unitsToPixels(layout.width, dpi), unitsToPixels(layout.height, dpi));
 
   auto* label = new QLabel(QString::fromStdString(convertingText(run.choices().input)), this);
   label->setTextFormat(Qt::PlainText);
-  place(label, layout.label);
+  place(*label, layout.label, dpi);
   bar_ = new QProgressBar(this);
   bar_->setRange(0, 0);  // busy until the input's size is known
-  place(bar_, layout.bar);
+  place(*bar_, layout.bar, dpi);
   cancel_ = new QPushButton(fromUtf8(CONVERT_CANCEL), this);
-  place(cancel_, layout.cancel);
+  place(*cancel_, layout.cancel, dpi);
   connect(cancel_, &QPushButton::clicked, this, &ConvertProgressDialog::reject);
 
   auto* timer = new QTimer(this);

@@ -20,6 +20,7 @@
 #include "qt/alert_box.h"
 #include "qt/convert_dialog.h"
 #include "qt/convert_progress.h"
+#include "qt/dialog_layout.h"
 #include "qt/field_edit.h"
 #include "qt/find_dialog.h"
 #include "window/catalogue_pick.h"
@@ -37,7 +38,6 @@ constexpr int LIST_FRAME = 2;
 // A label at least this many lines high wraps its text.
 constexpr double TWO_LINES = 1.75;
 
-QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 }  // namespace
 

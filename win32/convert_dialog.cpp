@@ -5,23 +5,16 @@
 
 #include <algorithm>
 #include <array>
-#include <stdexcept>
 #include <string>
 
-#include "win32/dpi.h"
-#include "win32/gdi_handles.h"
+#include "win32/modal_dialog.h"
 #include "win32/wide_text.h"
-#include "win32/window_font.h"
 #include "window/convert_dialog.h"
 #include "window/layout.h"
 
 namespace velqora {
 
 namespace {
-
-constexpr const wchar_t* CLASS_NAME = L"VelqoraConvertDialog";
-constexpr DWORD DIALOG_STYLE = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD DIALOG_EX_STYLE = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
 // Control identifiers; Convert and Cancel are the dialog manager's IDOK and IDCANCEL,
 // which Enter and Escape send.
@@ -51,87 +44,32 @@ std::wstring fileFilter() {
   return filter;
 }
 
-class ConvertDialogWindow {
+class ConvertDialogWindow final : public ModalDialog {
  public:
   explicit ConvertDialogWindow(HWND owner);
-  ~ConvertDialogWindow();
-  ConvertDialogWindow(const ConvertDialogWindow&) = delete;
-  ConvertDialogWindow& operator=(const ConvertDialogWindow&) = delete;
 
   std::optional<FileConversionChoices> run();
 
  private:
-  static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-  HWND child(const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle, int id,
-             const ConvertDialogBox& box);
   void createControls();
   [[nodiscard]] FileConversionChoices choices() const;
   void browse(bool forInput);
   void inputChanged();
   void convert();
 
-  HWND owner_;
-  UINT dpi_;
-  HWND window_ = nullptr;
   HWND input_ = nullptr;
   HWND output_ = nullptr;
   std::array<HWND, CONVERT_DIRECTIONS.size()> directions_{};
   HWND derived_ = nullptr;
-  FontHandle font_;
   std::string inputBefore_;  // the input the output last followed
   std::optional<FileConversionChoices> chosen_;
-  bool done_ = false;
 };
 
-void registerDialogClass(HINSTANCE instance, WNDPROC procedure) {
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof existing;
-  if (GetClassInfoExW(instance, CLASS_NAME, &existing)) return;
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_3DFACE + 1));
-  windowClass.lpszClassName = CLASS_NAME;
-  if (RegisterClassExW(&windowClass) == 0) throw std::runtime_error("cannot register the Convert dialog's class");
-}
-
 ConvertDialogWindow::ConvertDialogWindow(HWND owner)
-    : owner_(owner), dpi_(dpiOfWindow(owner)), font_(makeWindowFont(dpi_, FW_NORMAL)) {
-  const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner, GWLP_HINSTANCE));
-  registerDialogClass(instance, &ConvertDialogWindow::procedure);
-  const auto px = [this](int units) { return unitsToPixels(units, dpi_); };
-  const SIZE outer = outerSizeForClient(SIZE{px(CONVERT_LAYOUT.width), px(CONVERT_LAYOUT.height)}, DIALOG_STYLE,
-                                        DIALOG_EX_STYLE, dpi_);
-  // Centred over the owner.
-  RECT ownerFrame{};
-  GetWindowRect(owner, &ownerFrame);
-  const int x = (ownerFrame.left + ownerFrame.right - outer.cx) / 2;
-  const int y = (ownerFrame.top + ownerFrame.bottom - outer.cy) / 2;
-  CreateWindowExW(DIALOG_EX_STYLE, CLASS_NAME, toWide(CONVERT_DIALOG_TITLE).c_str(), DIALOG_STYLE, x, y, outer.cx,
-                  outer.cy, owner, nullptr, instance, this);
-  if (window_ == nullptr) throw std::runtime_error("cannot create the Convert dialog");
+    : ModalDialog(owner, CONVERT_DIALOG_TITLE, CONVERT_LAYOUT.width, CONVERT_LAYOUT.height) {
   createControls();
-}
-
-ConvertDialogWindow::~ConvertDialogWindow() {
-  if (window_ != nullptr) DestroyWindow(window_);
-}
-
-HWND ConvertDialogWindow::child(const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle, int id,
-                                const ConvertDialogBox& box) {
-  const auto px = [this](int units) { return unitsToPixels(units, dpi_); };
-  const int x = px(box.x);
-  const int y = px(box.y);
-  const HWND control = CreateWindowExW(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | style, x, y,
-                                       px(box.x + box.w) - x, px(box.y + box.h) - y, window_,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
-  if (control == nullptr) throw std::runtime_error("cannot create a control of the Convert dialog");
-  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-  return control;
 }
 
 void ConvertDialogWindow::createControls() {
@@ -159,74 +97,32 @@ void ConvertDialogWindow::createControls() {
 }
 
 std::optional<FileConversionChoices> ConvertDialogWindow::run() {
-  EnableWindow(owner_, FALSE);
-  ShowWindow(window_, SW_SHOW);
-  SetFocus(input_);
-  MSG message{};
-  while (!done_) {
-    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-    if (got <= 0) {
-      // The program is asked to end: the main loop must see that too.
-      if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
-      break;
-    }
-    if (IsDialogMessageW(window_, &message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-  // The owner is enabled again before the dialog goes, so Windows activates it.
-  EnableWindow(owner_, TRUE);
-  ShowWindow(window_, SW_HIDE);
+  runModal(input_);
   return chosen_;
 }
 
-LRESULT CALLBACK ConvertDialogWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* creator = static_cast<ConvertDialogWindow*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
-    creator->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creator));
-  }
-  auto* self = reinterpret_cast<ConvertDialogWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-  return self->handleMessage(message, wParam, lParam);
-}
-
 LRESULT ConvertDialogWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_COMMAND:
-      switch (LOWORD(wParam)) {
-        case INPUT_ID:
-          if (HIWORD(wParam) == EN_CHANGE) inputChanged();
-          break;
-        case INPUT_BROWSE_ID:
-          browse(true);
-          break;
-        case OUTPUT_BROWSE_ID:
-          browse(false);
-          break;
-        case IDOK:
-          convert();
-          break;
-        case IDCANCEL:
-          done_ = true;
-          break;
-        default:
-          break;
-      }
-      return 0;
-    case WM_CLOSE:
-      done_ = true;
-      return 0;
-    case WM_NCDESTROY: {
-      const HWND window = window_;
-      window_ = nullptr;
-      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-      return DefWindowProcW(window, message, wParam, lParam);
-    }
+  if (message != WM_COMMAND) return ModalDialog::handleMessage(message, wParam, lParam);
+  switch (LOWORD(wParam)) {
+    case INPUT_ID:
+      if (HIWORD(wParam) == EN_CHANGE) inputChanged();
+      break;
+    case INPUT_BROWSE_ID:
+      browse(true);
+      break;
+    case OUTPUT_BROWSE_ID:
+      browse(false);
+      break;
+    case IDOK:
+      convert();
+      break;
+    case IDCANCEL:
+      end();
+      break;
     default:
       break;
   }
-  return DefWindowProcW(window_, message, wParam, lParam);
+  return 0;
 }
 
 FileConversionChoices ConvertDialogWindow::choices() const {
@@ -247,7 +143,7 @@ void ConvertDialogWindow::browse(bool forInput) {
   const std::wstring title = toWide(forInput ? CONVERT_OPEN_TITLE : CONVERT_SAVE_TITLE);
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = window_;
+  dialog.hwndOwner = handle();
   dialog.lpstrFilter = filter.c_str();
   dialog.nFilterIndex = 1;
   dialog.lpstrFile = file.data();
@@ -272,12 +168,12 @@ void ConvertDialogWindow::inputChanged() {
 void ConvertDialogWindow::convert() {
   FileConversionChoices c = choices();
   if (const std::string_view missing = missingChoice(c); !missing.empty()) {
-    MessageBoxW(window_, toWide(missing).c_str(), L"ALERT", MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxW(handle(), toWide(missing).c_str(), L"ALERT", MB_OK | MB_ICONEXCLAMATION);
     SetFocus(missing == CONVERT_NO_INPUT ? input_ : output_);
     return;
   }
   chosen_ = std::move(c);
-  done_ = true;
+  end();
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "window/convert_file.h"
+#include "window/layout.h"
 
 namespace velqora {
 
@@ -43,21 +44,18 @@ inline constexpr std::array<ConvertDirection, 3> CONVERT_DIRECTIONS{{
 
 // The controls in layout units (window/layout.h), in the dialog's client area and in
 // their focus order.
-struct ConvertDialogBox {
-  int x, y, w, h;
-};
 struct ConvertDialogLayout {
-  ConvertDialogBox inputLabel{9, 9, 400, 17};
-  ConvertDialogBox input{9, 29, 400, 23};
-  ConvertDialogBox inputBrowse{415, 28, 96, 26};
-  ConvertDialogBox directionLabel{9, 62, 400, 17};
-  std::array<ConvertDialogBox, 3> directions{{{21, 82, 400, 20}, {21, 104, 400, 20}, {21, 126, 400, 20}}};
-  ConvertDialogBox derived{9, 156, 400, 20};
-  ConvertDialogBox outputLabel{9, 186, 400, 17};
-  ConvertDialogBox output{9, 206, 400, 23};
-  ConvertDialogBox outputBrowse{415, 205, 96, 26};
-  ConvertDialogBox ok{325, 246, 90, 26};
-  ConvertDialogBox cancel{421, 246, 90, 26};
+  UnitBox inputLabel{9, 9, 400, 17};
+  UnitBox input{9, 29, 400, 23};
+  UnitBox inputBrowse{415, 28, 96, 26};
+  UnitBox directionLabel{9, 62, 400, 17};
+  std::array<UnitBox, 3> directions{{{21, 82, 400, 20}, {21, 104, 400, 20}, {21, 126, 400, 20}}};
+  UnitBox derived{9, 156, 400, 20};
+  UnitBox outputLabel{9, 186, 400, 17};
+  UnitBox output{9, 206, 400, 23};
+  UnitBox outputBrowse{415, 205, 96, 26};
+  UnitBox ok{325, 246, 90, 26};
+  UnitBox cancel{421, 246, 90, 26};
   int width = 520;
   int height = 281;
 };
@@ -65,9 +63,9 @@ inline constexpr ConvertDialogLayout CONVERT_LAYOUT{};
 
 // The progress dialog: what it converts, the bar, Cancel.
 struct ConvertProgressLayout {
-  ConvertDialogBox label{9, 9, 402, 17};
-  ConvertDialogBox bar{9, 32, 402, 22};
-  ConvertDialogBox cancel{321, 66, 90, 26};
+  UnitBox label{9, 9, 402, 17};
+  UnitBox bar{9, 32, 402, 22};
+  UnitBox cancel{321, 66, 90, 26};
   int width = 420;
   int height = 101;
 };
