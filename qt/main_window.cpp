@@ -38,7 +38,6 @@ constexpr int LIST_FRAME = 2;
 // A label at least this many lines high wraps its text.
 constexpr double TWO_LINES = 1.75;
 
-
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
@@ -227,11 +226,9 @@ void MainWindow::convertFile() {
     // Should the program be ending, the run stops and is waited for here.
     if (!run.finished()) run.cancel();
   }
-  const convert::FileConversionSummary& summary = run.summary();
-  QStringList lines;
-  for (const std::string& line : summaryLines(summary, run.choices())) lines << QString::fromStdString(line);
-  QMessageBox box(wholeSuccess(summary) ? QMessageBox::Information : QMessageBox::Warning,
-                  fromUtf8(CONVERT_DIALOG_TITLE), lines.join('\n'), QMessageBox::Ok, this);
+  QMessageBox box(wholeSuccess(run.summary()) ? QMessageBox::Information : QMessageBox::Warning,
+                  fromUtf8(CONVERT_DIALOG_TITLE), QString::fromStdString(summaryText(run.summary(), run.choices())),
+                  QMessageBox::Ok, this);
   box.setTextFormat(Qt::PlainText);
   box.exec();
 }

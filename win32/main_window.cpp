@@ -424,11 +424,9 @@ void MainWindow::convertFile() {
     // Should the program be ending, the run stops and is waited for here.
     if (!run.finished()) run.cancel();
   }
-  const convert::FileConversionSummary& summary = run.summary();
-  std::string text;
-  for (const std::string& line : summaryLines(summary, run.choices())) text += (text.empty() ? "" : "\n") + line;
-  MessageBoxW(window_, toWide(text).c_str(), toWide(CONVERT_DIALOG_TITLE).c_str(),
-              MB_OK | (wholeSuccess(summary) ? MB_ICONINFORMATION : MB_ICONWARNING));
+  MessageBoxW(window_, toWide(summaryText(run.summary(), run.choices())).c_str(),
+              toWide(CONVERT_DIALOG_TITLE).c_str(),
+              MB_OK | (wholeSuccess(run.summary()) ? MB_ICONINFORMATION : MB_ICONWARNING));
 }
 
 void MainWindow::plainTitle() { SetWindowTextW(window_, toWide(WINDOW_TITLE).c_str()); }

@@ -92,6 +92,12 @@ std::vector<std::string> summaryLines(const convert::FileConversionSummary& summ
   return out;
 }
 
+std::string summaryText(const convert::FileConversionSummary& summary, const FileConversionChoices& choices) {
+  std::string text;
+  for (const std::string& line : summaryLines(summary, choices)) text += (text.empty() ? "" : "\n") + line;
+  return text;
+}
+
 bool wholeSuccess(const convert::FileConversionSummary& summary) {
   return summary.failure.empty() && summary.failed == 0;
 }

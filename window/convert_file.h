@@ -103,6 +103,9 @@ class FileConversionRun {
 // written.
 [[nodiscard]] std::vector<std::string> summaryLines(const convert::FileConversionSummary& summary,
                                                     const FileConversionChoices& choices);
+// The same lines as the box shows them, one under the other.
+[[nodiscard]] std::string summaryText(const convert::FileConversionSummary& summary,
+                                      const FileConversionChoices& choices);
 // Whether the summary tells of a run that wrote its output with every line converted.
 [[nodiscard]] bool wholeSuccess(const convert::FileConversionSummary& summary);
 
