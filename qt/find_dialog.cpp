@@ -9,15 +9,10 @@
 #include <QPushButton>
 #include <QTreeView>
 
+#include "qt/dialog_layout.h"
 #include "window/layout.h"
 
 namespace velqora {
-
-namespace {
-
-QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-}  // namespace
 
 // The finder's rows as Qt's view reads them: only the rows on the screen are asked for,
 // so a new search costs a reset, not thousands of inserted rows.
@@ -57,21 +52,16 @@ FindDialog::FindDialog(const GridCatalogue& catalogue, QWidget* parent) : QDialo
   setWindowTitle(fromUtf8(FIND_DIALOG_TITLE));
   setModal(true);
   const double dpi = logicalDpiX();
-  const auto place = [dpi](QWidget* widget, const FindDialogBox& b) {
-    const int x = unitsToPixels(b.x, dpi);
-    const int y = unitsToPixels(b.y, dpi);
-    widget->setGeometry(x, y, unitsToPixels(b.x + b.w, dpi) - x, unitsToPixels(b.y + b.h, dpi) - y);
-  };
   const FindDialogLayout& layout = FIND_LAYOUT;
   setFixedSize(unitsToPixels(layout.width, dpi), unitsToPixels(layout.height, dpi));
 
   // Created in focus order.
   auto* prompt = new QLabel(fromUtf8(FIND_PROMPT), this);
   prompt->setTextFormat(Qt::PlainText);
-  place(prompt, layout.prompt);
+  place(*prompt, layout.prompt, dpi);
 
   search_ = new QLineEdit(this);
-  place(search_, layout.search);
+  place(*search_, layout.search, dpi);
   prompt->setBuddy(search_);
   search_->installEventFilter(this);
 
@@ -89,18 +79,18 @@ FindDialog::FindDialog(const GridCatalogue& catalogue, QWidget* parent) : QDialo
   list_->header()->setStretchLastSection(true);
   list_->setColumnWidth(0, unitsToPixels(layout.codeColumnWidth, dpi));
   list_->setColumnWidth(1, unitsToPixels(layout.nameColumnWidth, dpi));
-  place(list_, layout.list);
+  place(*list_, layout.list, dpi);
 
   seriesError_ = new QLabel(this);
   seriesError_->setTextFormat(Qt::PlainText);
-  place(seriesError_, layout.seriesError);
+  place(*seriesError_, layout.seriesError, dpi);
 
   auto* ok = new QPushButton(fromUtf8(FIND_OK), this);
   ok->setDefault(true);  // Enter in the search field or the list picks
-  place(ok, layout.ok);
+  place(*ok, layout.ok, dpi);
   auto* cancel = new QPushButton(fromUtf8(FIND_CANCEL), this);
   cancel->setAutoDefault(false);
-  place(cancel, layout.cancel);
+  place(*cancel, layout.cancel, dpi);
 
   connect(search_, &QLineEdit::textChanged, this, &FindDialog::search);
   connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &FindDialog::showSeriesError);

@@ -1,7 +1,9 @@
 #include "qt/main_window.h"
 
 #include <algorithm>
+#include <exception>
 #include <iostream>
+#include <thread>
 
 #include <QAction>
 #include <QComboBox>
@@ -10,14 +12,19 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
 #include "qt/alert_box.h"
+#include "qt/convert_dialog.h"
+#include "qt/convert_progress.h"
+#include "qt/dialog_layout.h"
 #include "qt/field_edit.h"
 #include "qt/find_dialog.h"
 #include "window/catalogue_pick.h"
+#include "window/convert_file.h"
 #include "window/event_handlers.h"
 #include "window/layout.h"
 #include "window/window_title.h"
@@ -30,8 +37,6 @@ namespace {
 constexpr int LIST_FRAME = 2;
 // A label at least this many lines high wraps its text.
 constexpr double TWO_LINES = 1.75;
-
-QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 }  // namespace
 
@@ -184,6 +189,14 @@ void MainWindow::carryOut(MenuCommand command) {
     case MenuCommand::FindGrid:
       findGrid();
       break;
+    case MenuCommand::ConvertFile:
+      // A failure must not cross the event loop; it is reported as a handler's is.
+      try {
+        convertFile();
+      } catch (const std::exception& e) {
+        std::cerr << "velqora: Convert a file failed: " << e.what() << '\n';
+      }
+      break;
   }
 }
 
@@ -198,6 +211,26 @@ void MainWindow::findGrid() {
 
 void MainWindow::pickGrid(const CatalogueEntry& entry) {
   setWindowTitle(QString::fromStdString(pickCatalogueEntry(*form_, entry)));
+}
+
+void MainWindow::convertFile() {
+  const auto grid = fileConversionGrid(*form_);
+  if (!grid) return;
+  ConvertDialog dialog(this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  FileConversionRun run(*grid, dialog.choices());
+  {
+    std::jthread worker([&run] { run.work(); });
+    ConvertProgressDialog progress(run, this);
+    progress.exec();
+    // Should the program be ending, the run stops and is waited for here.
+    if (!run.finished()) run.cancel();
+  }
+  QMessageBox box(wholeSuccess(run.summary()) ? QMessageBox::Information : QMessageBox::Warning,
+                  fromUtf8(CONVERT_DIALOG_TITLE), QString::fromStdString(summaryText(run.summary(), run.choices())),
+                  QMessageBox::Ok, this);
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
 }
 
 void MainWindow::plainTitle() { setWindowTitle(fromUtf8(WINDOW_TITLE)); }

@@ -57,6 +57,11 @@ public:
   // A grid picked in the Find dialog: its texts go into the fields and its name into the title.
   void pickGrid(const CatalogueEntry& entry);
 
+  // File > Convert a file…: the fields read as a conversion reads them, then the modal
+  // choices dialog, the conversion on a worker thread under a modal progress dialog,
+  // and the summary box.
+  void convertFile();
+
 private:
   void buildMenus();
   void carryOut(MenuCommand command);

@@ -45,6 +45,7 @@ public:
   const velqora::GridCatalogue* openGridCatalogue() override { return window_.openGridCatalogue(); }
   void pickGridAsUser(const velqora::CatalogueEntry& entry) override { window_.pickGrid(entry); }
   [[nodiscard]] std::string windowTitle() const override { return window_.windowTitle().toStdString(); }
+  [[nodiscard]] velqora::Form& form() override { return window_.form(); }
 
 private:
   velqora::MainWindow& window_;

@@ -9,7 +9,7 @@ namespace velqora {
 void initCommonControls() {
   INITCOMMONCONTROLSEX controls{};
   controls.dwSize = sizeof controls;
-  controls.dwICC = ICC_STANDARD_CLASSES;
+  controls.dwICC = ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS;
   InitCommonControlsEx(&controls);
 }
 

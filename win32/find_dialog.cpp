@@ -3,23 +3,16 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <stdexcept>
 #include <string>
 
-#include "win32/dpi.h"
-#include "win32/gdi_handles.h"
+#include "win32/modal_dialog.h"
 #include "win32/wide_text.h"
-#include "win32/window_font.h"
 #include "window/find_dialog.h"
 #include "window/layout.h"
 
 namespace velqora {
 
 namespace {
-
-constexpr const wchar_t* CLASS_NAME = L"VelqoraFindDialog";
-constexpr DWORD DIALOG_STYLE = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD DIALOG_EX_STYLE = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
 // Control identifiers; OK and Cancel are the dialog manager's own, which Enter and
 // Escape send.
@@ -28,24 +21,18 @@ constexpr int SEARCH_ID = 101;
 constexpr int LIST_ID = 102;
 constexpr int SERIES_ERROR_ID = 103;
 
-class FindDialogWindow {
+class FindDialogWindow final : public ModalDialog {
  public:
   FindDialogWindow(HWND owner, const GridCatalogue& catalogue);
-  ~FindDialogWindow();
-  FindDialogWindow(const FindDialogWindow&) = delete;
-  FindDialogWindow& operator=(const FindDialogWindow&) = delete;
 
   const CatalogueEntry* run();
 
  private:
-  static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK searchFieldProcedure(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                                DWORD_PTR self);
-  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   LRESULT onNotify(const NMHDR& header, LPARAM lParam);
 
-  HWND child(const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle, int id,
-             const FindDialogBox& box);
   void createControls();
   void search();
   [[nodiscard]] int highlighted() const;
@@ -54,68 +41,19 @@ class FindDialogWindow {
   void showSeriesError();
   void pick();
 
-  HWND owner_;
-  UINT dpi_;
   GridFinder finder_;
-  HWND window_ = nullptr;
   HWND search_ = nullptr;
   HWND list_ = nullptr;
   HWND seriesError_ = nullptr;
   HWND cancel_ = nullptr;
-  FontHandle font_;
   std::wstring cellText_;  // what the list view last asked for, kept while it copies it
   const CatalogueEntry* picked_ = nullptr;
-  bool done_ = false;
 };
 
-void registerDialogClass(HINSTANCE instance, WNDPROC procedure) {
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof existing;
-  if (GetClassInfoExW(instance, CLASS_NAME, &existing)) return;
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_3DFACE + 1));
-  windowClass.lpszClassName = CLASS_NAME;
-  if (RegisterClassExW(&windowClass) == 0) throw std::runtime_error("cannot register the Find dialog's class");
-}
-
 FindDialogWindow::FindDialogWindow(HWND owner, const GridCatalogue& catalogue)
-    : owner_(owner), dpi_(dpiOfWindow(owner)), finder_(catalogue), font_(makeWindowFont(dpi_, FW_NORMAL)) {
-  const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner, GWLP_HINSTANCE));
-  registerDialogClass(instance, &FindDialogWindow::procedure);
-  const auto px = [this](int units) { return unitsToPixels(units, dpi_); };
-  const SIZE outer =
-      outerSizeForClient(SIZE{px(FIND_LAYOUT.width), px(FIND_LAYOUT.height)}, DIALOG_STYLE, DIALOG_EX_STYLE, dpi_);
-  // Centred over the owner.
-  RECT ownerFrame{};
-  GetWindowRect(owner, &ownerFrame);
-  const int x = (ownerFrame.left + ownerFrame.right - outer.cx) / 2;
-  const int y = (ownerFrame.top + ownerFrame.bottom - outer.cy) / 2;
-  CreateWindowExW(DIALOG_EX_STYLE, CLASS_NAME, toWide(FIND_DIALOG_TITLE).c_str(), DIALOG_STYLE, x, y, outer.cx,
-                  outer.cy, owner, nullptr, instance, this);
-  if (window_ == nullptr) throw std::runtime_error("cannot create the Find dialog");
+    : ModalDialog(owner, FIND_DIALOG_TITLE, FIND_LAYOUT.width, FIND_LAYOUT.height), finder_(catalogue) {
   createControls();
   search();
-}
-
-FindDialogWindow::~FindDialogWindow() {
-  if (window_ != nullptr) DestroyWindow(window_);
-}
-
-HWND FindDialogWindow::child(const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle, int id,
-                             const FindDialogBox& box) {
-  const auto px = [this](int units) { return unitsToPixels(units, dpi_); };
-  const int x = px(box.x);
-  const int y = px(box.y);
-  const HWND control = CreateWindowExW(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | style, x, y,
-                                       px(box.x + box.w) - x, px(box.y + box.h) - y, window_,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
-  if (control == nullptr) throw std::runtime_error("cannot create a control of the Find dialog");
-  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-  return control;
 }
 
 void FindDialogWindow::createControls() {
@@ -131,8 +69,8 @@ void FindDialogWindow::createControls() {
   // The last column takes what is left of the list's width beside its scroll bar.
   RECT inside{};
   GetClientRect(list_, &inside);
-  const int code = unitsToPixels(layout.codeColumnWidth, dpi_);
-  const int name = unitsToPixels(layout.nameColumnWidth, dpi_);
+  const int code = unitsToPixels(layout.codeColumnWidth, dpi());
+  const int name = unitsToPixels(layout.nameColumnWidth, dpi());
   const int area = std::max(code, static_cast<int>(inside.right) - GetSystemMetrics(SM_CXVSCROLL) - code - name);
   const int widths[] = {code, name, area};
   for (std::size_t k = 0; k < FIND_COLUMNS.size(); ++k) {
@@ -151,36 +89,8 @@ void FindDialogWindow::createControls() {
 }
 
 const CatalogueEntry* FindDialogWindow::run() {
-  EnableWindow(owner_, FALSE);
-  ShowWindow(window_, SW_SHOW);
-  SetFocus(search_);
-  MSG message{};
-  while (!done_) {
-    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-    if (got <= 0) {
-      // The program is asked to end: the main loop must see that too.
-      if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
-      break;
-    }
-    if (IsDialogMessageW(window_, &message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-  // The owner is enabled again before the dialog goes, so Windows activates it.
-  EnableWindow(owner_, TRUE);
-  ShowWindow(window_, SW_HIDE);
+  runModal(search_);
   return picked_;
-}
-
-LRESULT CALLBACK FindDialogWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* creator = static_cast<FindDialogWindow*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
-    creator->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creator));
-  }
-  auto* self = reinterpret_cast<FindDialogWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-  return self->handleMessage(message, wParam, lParam);
 }
 
 // Up, Down, Page Up and Page Down in the search field move the list's highlight; the
@@ -203,7 +113,7 @@ LRESULT FindDialogWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lPar
       } else if (LOWORD(wParam) == IDOK) {
         pick();
       } else if (LOWORD(wParam) == IDCANCEL) {
-        done_ = true;
+        end();
       }
       return 0;
     case WM_NOTIFY:
@@ -211,19 +121,9 @@ LRESULT FindDialogWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lPar
     case DM_GETDEFID:
       // Enter presses Cancel when it has the focus, else OK.
       return MAKELRESULT(GetFocus() == cancel_ ? IDCANCEL : IDOK, DC_HASDEFID);
-    case WM_CLOSE:
-      done_ = true;
-      return 0;
-    case WM_NCDESTROY: {
-      const HWND window = window_;
-      window_ = nullptr;
-      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-      return DefWindowProcW(window, message, wParam, lParam);
-    }
     default:
-      break;
+      return ModalDialog::handleMessage(message, wParam, lParam);
   }
-  return DefWindowProcW(window_, message, wParam, lParam);
 }
 
 LRESULT FindDialogWindow::onNotify(const NMHDR& header, LPARAM lParam) {
@@ -328,7 +228,7 @@ void FindDialogWindow::pick() {
   const int row = highlighted();
   if (row < 0) return;  // nothing to pick: the dialog stays open
   picked_ = &finder_.entry(static_cast<std::size_t>(row));
-  done_ = true;
+  end();
 }
 
 }  // namespace

@@ -8,11 +8,16 @@
 #include <string>
 #include <vector>
 
+#include "win32/convert_dialog.h"
+#include "win32/convert_progress.h"
 #include "win32/dpi.h"
 #include "win32/find_dialog.h"
 #include "win32/wide_text.h"
 #include "win32/window_font.h"
+#include "win32/worker_thread.h"
 #include "window/catalogue_pick.h"
+#include "window/convert_dialog.h"
+#include "window/convert_file.h"
 #include "window/event_handlers.h"
 #include "window/layout.h"
 #include "window/window_title.h"
@@ -383,6 +388,15 @@ void MainWindow::carryOut(MenuCommand command) {
     case MenuCommand::FindGrid:
       findGrid();
       break;
+    case MenuCommand::ConvertFile:
+      // A failure must not cross the message loop; it is reported as a handler's is.
+      try {
+        convertFile();
+      } catch (const std::exception& e) {
+        std::cerr << "velqora: Convert a file failed: " << e.what() << '\n';
+        OutputDebugStringW(toWide(std::string("velqora: Convert a file failed: ") + e.what() + "\n").c_str());
+      }
+      break;
   }
 }
 
@@ -396,6 +410,23 @@ void MainWindow::findGrid() {
 
 void MainWindow::pickGrid(const CatalogueEntry& entry) {
   SetWindowTextW(window_, toWide(pickCatalogueEntry(*form_, entry)).c_str());
+}
+
+void MainWindow::convertFile() {
+  const auto grid = fileConversionGrid(*form_);
+  if (!grid) return;
+  const auto choices = runConvertDialog(window_);
+  if (!choices) return;
+  FileConversionRun run(*grid, *choices);
+  {
+    const WorkerThread worker([&run] { run.work(); });
+    runConvertProgress(window_, run);
+    // Should the program be ending, the run stops and is waited for here.
+    if (!run.finished()) run.cancel();
+  }
+  MessageBoxW(window_, toWide(summaryText(run.summary(), run.choices())).c_str(),
+              toWide(CONVERT_DIALOG_TITLE).c_str(),
+              MB_OK | (wholeSuccess(run.summary()) ? MB_ICONINFORMATION : MB_ICONWARNING));
 }
 
 void MainWindow::plainTitle() { SetWindowTextW(window_, toWide(WINDOW_TITLE).c_str()); }

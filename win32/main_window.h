@@ -54,6 +54,10 @@ public:
   // A grid picked in the Find dialog: its texts go into the fields and its name into the title.
   void pickGrid(const CatalogueEntry& entry);
   [[nodiscard]] std::string title() const;  // UTF-8
+  // File > Convert a file…: the fields read as a conversion reads them, then the modal
+  // choices dialog, the conversion on a worker thread under a modal progress dialog,
+  // and the summary box.
+  void convertFile();
 
 private:
   struct AcceleratorDeleter {

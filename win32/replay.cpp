@@ -59,6 +59,7 @@ public:
     velqora::processPendingMessages();
   }
   [[nodiscard]] std::string windowTitle() const override { return window_.title(); }
+  [[nodiscard]] velqora::Form& form() override { return window_.form(); }
 
 private:
   velqora::MainWindow& window_;

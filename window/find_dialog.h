@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "datafiles/epsg_catalogue.h"
+#include "window/layout.h"
 
 namespace velqora {
 
@@ -28,16 +29,13 @@ inline constexpr std::array<FindColumn, 3> FIND_COLUMNS = {FindColumn::Code, Fin
 
 // The dialog's controls in layout units (window/layout.h), in the client area of the
 // dialog and in their focus order; the list's last column takes the rest of its width.
-struct FindDialogBox {
-  int x, y, w, h;
-};
 struct FindDialogLayout {
-  FindDialogBox prompt{9, 9, 582, 17};
-  FindDialogBox search{9, 29, 582, 23};
-  FindDialogBox list{9, 58, 582, 250};
-  FindDialogBox seriesError{9, 314, 582, 17};
-  FindDialogBox ok{405, 345, 90, 26};
-  FindDialogBox cancel{501, 345, 90, 26};
+  UnitBox prompt{9, 9, 582, 17};
+  UnitBox search{9, 29, 582, 23};
+  UnitBox list{9, 58, 582, 250};
+  UnitBox seriesError{9, 314, 582, 17};
+  UnitBox ok{405, 345, 90, 26};
+  UnitBox cancel{501, 345, 90, 26};
   int codeColumnWidth = 80;
   int nameColumnWidth = 250;
   int width = 600;

@@ -162,4 +162,10 @@ PixelBox pixelBox(const Control& c, double dpiX, double dpiY) {
   return PixelBox{x, y, unitsToPixels(c.x + c.w, dpiX) - x, unitsToPixels(c.y + c.h, dpiY) - y};
 }
 
+PixelBox pixelBox(const UnitBox& b, double logicalDpi) {
+  const int x = unitsToPixels(b.x, logicalDpi);
+  const int y = unitsToPixels(b.y, logicalDpi);
+  return PixelBox{x, y, unitsToPixels(b.x + b.w, logicalDpi) - x, unitsToPixels(b.y + b.h, logicalDpi) - y};
+}
+
 }  // namespace velqora

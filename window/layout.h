@@ -62,4 +62,11 @@ struct PixelBox {
 };
 [[nodiscard]] PixelBox pixelBox(const Control& control, double dpiX, double dpiY);
 
+// A control's box in one of the program's own dialogs (Find a grid, Convert a file), in
+// layout units, in the dialog's client area; and its pixels, edges rounded alike.
+struct UnitBox {
+  int x, y, w, h;
+};
+[[nodiscard]] PixelBox pixelBox(const UnitBox& box, double logicalDpi);
+
 }  // namespace velqora

@@ -6,7 +6,8 @@ namespace velqora {
 
 namespace {
 
-constexpr std::array<MenuItem, 1> FILE_ITEMS{{
+constexpr std::array<MenuItem, 2> FILE_ITEMS{{
+    {"&Convert a file…", MenuCommand::ConvertFile, 'O'},
     {"E&xit", MenuCommand::Exit, 0},
 }};
 

@@ -8,7 +8,7 @@ namespace velqora {
 
 // What a menu item does. Each front end carries a command out with its own toolkit; the
 // Win32 window also uses the value in its command identifier.
-enum class MenuCommand : int { Exit = 1, FindGrid = 2 };
+enum class MenuCommand : int { Exit = 1, FindGrid = 2, ConvertFile = 3 };
 
 // A menu item. The '&' in a text marks the letter that chooses it with Alt (both toolkits
 // read it so). The shortcut is Ctrl with that upper-case letter; 0 for none.

@@ -4,6 +4,7 @@
 #include <istream>
 #include <ostream>
 
+#include "window/convert_file.h"
 #include "window/find_dialog.h"
 #include "window/grid_catalogue.h"
 #include "window/layout.h"
@@ -57,6 +58,8 @@ std::string ReplayScript::run(std::string_view line) {
   if (action == "pick") return pick(rest);
   if (action == "press") return press(rest);
   if (action == "find-grid") return findGrid(rest);
+  if (action == "convert-file") return convertFile(rest, false);
+  if (action == "convert-file-cancel") return convertFile(rest, true);
   if (action == "title") {
     if (hadArguments) return "title takes no arguments";
     out_ << "TITLE " << window_.windowTitle() << '\n';
@@ -138,6 +141,28 @@ std::string ReplayScript::findGrid(std::string_view rest) {
   const auto row = finder.rowOfCode(code);
   if (!row) return "the catalogue holds no grid EPSG:" + std::string(rest);
   window_.pickGridAsUser(finder.entry(*row));
+  return {};
+}
+
+std::string ReplayScript::convertFile(std::string_view rest, bool cancel) {
+  FileConversionChoices choices;
+  choices.input = takeWord(rest);
+  choices.output = takeWord(rest);
+  const std::string_view directionWord = takeWord(rest);
+  const std::string_view derivedWord = takeWord(rest);
+  const auto direction = directionNamed(directionWord);
+  if (choices.input.empty() || choices.output.empty() || !direction || !rest.empty() ||
+      (!derivedWord.empty() && derivedWord != "derived"))
+    return "convert-file needs IN OUT decimal|sexagesimal|inverse [derived]";
+  choices.direction = *direction;
+  choices.derived = !derivedWord.empty();
+  const auto grid = fileConversionGrid(window_.form());
+  if (!grid) return {};  // the message says why
+  FileConversionRun run(*grid, choices);
+  if (cancel) run.cancel();
+  run.work();
+  for (const std::string& line : summaryLines(run.summary(), choices)) out_ << "SUMMARY " << line << '\n';
+  out_.flush();
   return {};
 }
 

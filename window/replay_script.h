@@ -22,6 +22,14 @@ class GridCatalogue;
 //   find-grid CODE   Grid > Find a grid…: type CODE into the search field and pick the grid
 //                    of that EPSG code from the list
 //   title            print "TITLE " and the window's title
+//   convert-file IN OUT decimal|sexagesimal|inverse [derived]
+//                    File > Convert a file… with those choices, without its dialogs: the
+//                    fields read as the command reads them, the file converted as the
+//                    worker thread converts it (here on the script's thread), and each
+//                    line of the summary box printed after "SUMMARY " (a refusal is a
+//                    message, as a command's). The names hold no blanks; relative ones
+//                    are in the data folder.
+//   convert-file-cancel IN OUT ...   the same, cancelled at the first progress report
 // Blank lines and lines starting with '#' are skipped. The script reader and the
 // printer live here, so every front end's tool reads and prints alike; each front end
 // only carries the actions out on its own toolkit's controls.
@@ -40,6 +48,8 @@ class ReplayWindow {
   // The Find dialog's pick of that grid.
   virtual void pickGridAsUser(const CatalogueEntry& entry) = 0;
   [[nodiscard]] virtual std::string windowTitle() const = 0;  // UTF-8
+  // The window's form, as its menu commands use it.
+  [[nodiscard]] virtual Form& form() = 0;
 };
 
 class ReplayScript {
@@ -61,6 +71,7 @@ class ReplayScript {
   std::string pick(std::string_view rest);
   std::string press(std::string_view rest);
   std::string findGrid(std::string_view rest);
+  std::string convertFile(std::string_view rest, bool cancel);
   void show();
   void printMessages();
 

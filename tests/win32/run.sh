@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # The Windows program's tests, under Wine on a virtual X server:
 #   golden     every tests/e2e/golden script through velqora-replay.exe, byte for byte
+#   convert-file  File > Convert a file through velqora-replay.exe: the cases of the Linux
+#              build's WindowConvertFile test (velqora-convert's bytes on a grid of each
+#              projection, forward and back, Cancel, the same file, a refused field)
 #   non-ASCII  a data folder and a grid-group file with accented names, the file named
 #              in gridlist.txt once in UTF-8 and once in Windows-1252
 #   no lists   velqora-replay.exe in an empty folder: the start-up message on its FATAL line
@@ -10,7 +13,8 @@
 #   no catalogue  Find without epsg-grids.txt: the message names the file, the window goes on
 #   smoke      velqora.exe itself: title, client size below the menu bar at 96 DPI, one
 #              conversion by real mouse clicks and keys against the Linux replay tool,
-#              Find a grid by Alt+G and by Ctrl+F with "lambert 93", closing by Alt+F4
+#              Find a grid by Alt+G and by Ctrl+F with "lambert 93", a file converted
+#              through Ctrl+O and its dialogs, closing by Alt+F4
 #   digits     tools/compare_digits.sh, when both builds have their digit_sweep
 # Usage: tests/win32/run.sh BUILD-WIN32-DIR [LINUX-BUILD-DIR]   (default build/)
 # Ends with "N passed, N failed" and exits non-zero on any failure.
@@ -68,6 +72,21 @@ for script in "$root"/tests/e2e/golden/*.script; do
     diff -u "$root/tests/e2e/golden/$name.expected" "$out" | head -12 | sed 's/^/  /'
   fi
 done
+
+echo "== Convert a file through velqora-replay.exe"
+# The Linux end-to-end test drives velqora-replay.exe instead of the Linux replay tool
+# and compares its files with the Linux velqora-convert's.
+e2e_tests=$linux_build/tests/e2e/velqora_e2e_tests
+if [ ! -x "$e2e_tests" ]; then
+  fail "convert-file: $e2e_tests is missing (configure the Linux build with -DVELQORA_TESTS=ON)"
+else
+  VELQORA_WINE=$(command -v wine) VELQORA_WINDOWS_REPLAY=$replay_exe timeout 300 "$e2e_tests" \
+    --gtest_filter='WindowConvertFile.*' >"$work/convert-file.out" 2>&1
+  status=$?
+  verdict "$status" "convert-file: velqora-convert's bytes on six grids forward and back, Cancel, refusals" \
+    "convert-file (exit status $status)"
+  [ "$status" -eq 0 ] || grep -E 'Failure|^[-+]|Which is' "$work/convert-file.out" | head -20 | sed 's/^/  /'
+fi
 
 echo "== velqora-convert.exe against the Linux converter"
 # The same points, forward with the derived values, back, and sexagesimal, must give
@@ -327,6 +346,47 @@ else
   within_10s titled Velqora
   verdict $? "smoke: typing a scale factor gives the title \"Velqora\" back" \
     "smoke: the title \"$(xdotool getwindowname "$window")\" after typing a scale factor"
+
+  # File > Convert a file…: Ctrl+O, the input typed, Enter converts with the window's
+  # grid (Lambert-93 as it now stands); the choices dialog, the progress dialog and the
+  # summary box come in turn, each a window titled "Convert a file" (and each stays up
+  # 2 s after it closes, for want of a window manager); Enter closes the summary.
+  printf '2.35,48.85\r\n' >"$work/smoke-points.csv"
+  rm -f "$work/smoke-points-converted.csv"
+  convert_window() { xdotool search --onlyvisible --name '^Convert a file$' 2>/dev/null | tail -1; }
+  convert_open() { [ -n "$(convert_window)" ]; }
+  converted() { [ -s "$work/smoke-points-converted.csv" ]; }
+  click 533 295          # EDIT20
+  xdotool key ctrl+o
+  if within_10s convert_open; then
+    seen=" $(convert_window) "
+    xdotool mousemove --window "$(convert_window)" 20 20
+    xdotool type --delay 10 "$(winepath -w "$work/smoke-points.csv")"
+    xdotool key Return
+  fi
+  within_10s converted && grep -q $'^2\\.35,48\\.85,+[0-9.]*,+[0-9.]*\r$' "$work/smoke-points-converted.csv"
+  verdict $? "smoke: Ctrl+O, the input typed, Enter: the file converted beside it" \
+    "smoke: no smoke-points-converted.csv after Ctrl+O, the input typed, Enter"
+  summary=
+  for _ in $(seq 60); do
+    current=$(convert_window)
+    if [ -n "$current" ] && [[ $seen != *" $current "* ]]; then
+      seen="$seen$current "
+      [ "$(echo "$seen" | wc -w)" -eq 3 ] && summary=$current && break
+    fi
+    sleep 0.25
+  done
+  summary_closed() { ! xdotool search --onlyvisible --name '^Convert a file$' 2>/dev/null | grep -qx "$summary"; }
+  if [ -n "$summary" ]; then
+    sleep 0.5
+    xdotool mousemove --window "$summary" 20 20
+    xdotool key Return
+    within_10s summary_closed
+  else
+    false
+  fi
+  verdict $? "smoke: the summary box follows the progress dialog; Enter closes it" \
+    "smoke: no summary box after the conversion, or it stays open"
 
   # Alt+F4 asks the window to close; the program must then end by itself.
   click 4 4
