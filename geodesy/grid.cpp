@@ -19,6 +19,9 @@ template <class... Ts>
 struct Overloaded : Ts... {
   using Ts::operator()...;
 };
+// Spelt out for compilers without aggregate deduction (clang 14).
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
 
 // A projection made from its constants' outcome, or the refusal.
 template <class P, class Projection>
