@@ -51,7 +51,9 @@ std::array<std::string, 3> sexagesimal(double v) {
   const double a = std::fabs(v);
   const double d = std::floor(a);
   const double m = std::floor((a - d) * 60);
-  return {(v < 0 ? "-" : "") + text(d), text(m), text((a - d - m / 60) * 3600, "%.4f")};
+  std::string degrees = text(d);
+  if (v < 0) degrees.insert(degrees.begin(), '-');
+  return {degrees, text(m), text((a - d - m / 60) * 3600, "%.4f")};
 }
 
 // The window's angle from its three fields.

@@ -67,7 +67,9 @@ struct Sexagesimal {
 Sexagesimal sexagesimal(double v) {
   const double a = std::fabs(v);
   const double whole = std::floor(a);
-  return {(v < 0 ? "-" : "") + text(whole), text((a - whole) * 60), "0"};
+  std::string degrees = text(whole);
+  if (v < 0) degrees.insert(degrees.begin(), '-');
+  return {degrees, text((a - whole) * 60), "0"};
 }
 
 double fromSexagesimal(const Screen& screen, int d, int m, int s) {
