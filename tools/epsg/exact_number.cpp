@@ -96,7 +96,7 @@ std::string roundedText(const mpq_class& value, int decimals) {
     if (digits.size() <= static_cast<std::size_t>(decimals)) {
       digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
     }
-    digits.insert(digits.size() - static_cast<std::size_t>(decimals), ".");
+    digits.insert(digits.size() - static_cast<std::size_t>(decimals), 1, '.');
     while (digits.back() == '0') digits.pop_back();
     if (digits.back() == '.') digits.pop_back();
   }
