@@ -212,7 +212,7 @@ void Batch::convertLine(const FileState& file, Part& part, std::string_view text
     const std::string_view field = fields[c];
     const bool emptyAllowed =
         std::find(conversion_.mayBeEmpty.begin(), conversion_.mayBeEmpty.end(), i) != conversion_.mayBeEmpty.end();
-    if (!isNumberText(field) && !(field.empty() && emptyAllowed))
+    if (!isWholeNumberText(field) && !(field.empty() && emptyAllowed))
       return fail(file, part, text, end, number, file.delimiter,
                   "field " + std::to_string(c + 1) + " is not a number: " + std::string(field));
     part.coordinates.push_back(field);

@@ -107,7 +107,9 @@ Ellipsoid chosenEllipsoid(const Lists& lists, const Choices& choices) {
   std::array<double, 4> values{};
   bool missing = false;
   for (std::size_t i = 0; i < texts.size(); ++i) {
-    if (!isNumberText(texts[i])) throw UsageError("the ellipsoid: " + notANumberMessage(texts[i]));
+    // The window's rule for a field (empty, or a note after a blank, allowed), not the
+    // whole-field rule of a point file's coordinates.
+    if (!velqora::isNumberText(texts[i])) throw UsageError("the ellipsoid: " + notANumberMessage(texts[i]));
     values[i] = Number(texts[i]);
     missing = missing || texts[i].empty();
   }

@@ -174,7 +174,7 @@ const std::vector<std::string_view>& FieldSplitter::split(std::string_view line,
   }
 }
 
-bool isNumberText(std::string_view text) {
+bool isWholeNumberText(std::string_view text) {
   text = trimmed(text, Delimiter::blanks);
   std::size_t i = 0;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;

@@ -103,7 +103,7 @@ class FieldSplitter {
 // True when the whole text (blanks around it aside) is a number as the window reads
 // one: an optional sign, digits with an optional decimal point (or a point and digits),
 // and an optional exponent: E or D in either case, an optional sign and digits.
-[[nodiscard]] bool isNumberText(std::string_view text);
+[[nodiscard]] bool isWholeNumberText(std::string_view text);
 
 // True when the text (blanks before it aside) begins as such a number does: a digit,
 // or a sign or decimal point before one. "16.3725x" does, "lon" and "-" do not.

@@ -42,7 +42,7 @@ PointConversion standIn() {
   c.resultNames = {"a", "b c"};
   c.convert = [](std::span<const std::string_view> t) {
     require(t.size() == 3);
-    require(isNumberText(t[0]) && isNumberText(t[2]) && (t[1].empty() || isNumberText(t[1])));
+    require(isWholeNumberText(t[0]) && isWholeNumberText(t[2]) && (t[1].empty() || isWholeNumberText(t[1])));
     PointResult r;
     if (t[0] == "9") {
       r.refusal = "outside, \"quoted\"";

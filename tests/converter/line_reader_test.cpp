@@ -87,10 +87,10 @@ TEST(Delimiter, DetectedAndNamed) {
 
 TEST(NumberText, TheWindowsNumbersAndNothingElse) {
   for (const char* yes : {"0", "-0", "+12", "139.5", " 139.5 ", ".5", "-.5", "5.", "1e5", "1.5D-3", "2d+2", "1E400"})
-    EXPECT_TRUE(isNumberText(yes)) << yes;
+    EXPECT_TRUE(isWholeNumberText(yes)) << yes;
   for (const char* no :
        {"", " ", "-", "+.", ".", "e5", "1e", "1e+", "12 34", "1,5", "E139", "0x10", "inf", "nan", "1.2.3"})
-    EXPECT_FALSE(isNumberText(no)) << no;
+    EXPECT_FALSE(isWholeNumberText(no)) << no;
   // What may be a mistyped number, and so no header name.
   for (const char* yes : {"16.3725x", "48.2O83", " -1", "+.5e", "0x10"}) EXPECT_TRUE(startsLikeNumber(yes)) << yes;
   for (const char* no : {"", "lon", "-", "+.", ".e5", "x1", "#1", "E139"}) EXPECT_FALSE(startsLikeNumber(no)) << no;
