@@ -18,6 +18,7 @@
 #include "converter/files.h"
 #include "converter/parallel.h"
 #include "converter/progress.h"
+#include "datafiles/loaders.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -45,6 +46,7 @@ struct CommandLine {
   bool header = false;
   bool noHeader = false;
   bool list = false;
+  bool dataGiven = false;  // --data on the command line, not the default
 };
 
 void addOptions(CLI::App& app, CommandLine& c) {
@@ -226,6 +228,14 @@ int run(const CommandLine& c) {
   CommandLine chosen = c;
   if (c.epsg) chosen.choices.catalogueEntry = catalogueEntryOfCode(catalogue, *c.epsg);
 
+  // Without --data and without lists here or installed, say where they were looked for.
+  if (!c.dataGiven && c.data == "." && !std::filesystem::is_regular_file(velqora::PRJ_LIST_FILE)) {
+    const std::string installed = installedDataFolder();
+    throw UsageError(std::string(velqora::PRJ_LIST_FILE) + ": the file does not exist, neither in this folder (" +
+                     utf8Of(std::filesystem::current_path()) + ")" +
+                     (installed.empty() ? "" : " nor among the installed lists (" + installed + ")") +
+                     "; give the lists' folder with --data DIR");
+  }
   std::error_code entered;
   std::filesystem::current_path(pathOf(c.data), entered);
   if (entered) throw UsageError("--data: cannot enter the folder " + c.data + " (" + entered.message() + ")");
@@ -294,6 +304,7 @@ int main(int argc, char** argv) {
   for (const std::string& a : args) pointers.push_back(a.c_str());
   try {
     app.parse(static_cast<int>(pointers.size()), pointers.data());
+    c.dataGiven = app.count("--data") > 0;
   } catch (const CLI::ParseError& e) {
     const int status = app.exit(e);
     return status == 0 ? 0 : EXIT_USAGE;
