@@ -55,17 +55,21 @@ void BM_GridToGeographicClick(benchmark::State& state) {
 BENCHMARK(BM_GridToGeographicClick);
 
 // The worst case of a click: a grid point that no geographic point reaches, so the
-// iteration runs to its bound of 90001 projections.
+// iteration runs to its bound of 90001 projections. On the two Lambert cones the last
+// estimate is shown; on Transverse Mercator it lies beyond the series' limit and is
+// refused, after the bound. Oblique Mercator, Cassini-Soldner and the stereographic
+// projection refuse such points as soon as an estimate leaves what they can convert
+// (within 0.2 ms on a grid of points out to 40,000 km), so none of their clicks runs to
+// the bound.
 void BM_GridToGeographicWorstCase(benchmark::State& state) {
   const int code = static_cast<int>(state.range(0));
-  const std::pair<const char*, const char*> unreachable[] = {
-      {"", ""}, {"10000", "-5000"}, {"40000", "0"}, {"0", "-10000"}, {"0", "-10000"}, {"7500", "-2500"}, {"30000", "0"}};
+  const bool refused = code == 1;
   MemoryForm form = window(code);
-  form.setText(EDIT22, unreachable[code].first);
-  form.setText(EDIT23, unreachable[code].second);
+  form.setText(EDIT22, code == 1 ? "-10000" : "0");
+  form.setText(EDIT23, code == 1 ? "-5000" : "-10000");
   for (auto _ : state) BUTTON4_ON(form);
-  if (!form.messages.empty()) state.SkipWithError("the point was refused instead of running to the bound");
+  if (form.messages.empty() == refused) state.SkipWithError("the point did not end as expected");
 }
-BENCHMARK(BM_GridToGeographicWorstCase)->DenseRange(1, 6)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GridToGeographicWorstCase)->Arg(1)->Arg(3)->Arg(4)->Unit(benchmark::kMillisecond);
 
 }  // namespace
