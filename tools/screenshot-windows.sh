@@ -49,31 +49,6 @@ done
 [ -n "$window" ] || { echo "screenshot-windows: the window did not open" >&2; exit 1; }
 sleep 0.5
 
-# shellcheck source=tests/win32/window_input.sh
-. tests/win32/window_input.sh
-pick 366 192 2            # COMBO1, the ellipsoid list: WGS 84
-pick 503 20 1             # COMBO3, the grid-system list: UTM north zones 1-30
-pick 409 54 1             # COMBO2, the grid-group list: zone 2N
-type_into 533 295 -170.5  # EDIT20, the longitude in decimal degrees
-type_into 533 321 52.25   # EDIT21, the latitude
-click 487 349             # "By Polar Coordinate(Decimal)": X, Y and the derived values
-click 143 435             # "By Rectangular Coordinate": back, with the residuals
-sleep 0.5
-
-import -window "$window" "$picture"
-echo "wrote $picture"
-
-[ "$window_dpi" = 96 ] || exit 0
-xdotool key ctrl+f
-dialog=
-for _ in $(seq 100); do
-  dialog=$(xdotool search --onlyvisible --name '^Find a grid$' 2>/dev/null | head -1) && [ -n "$dialog" ] && break
-  sleep 0.1
-done
-[ -n "$dialog" ] || { echo "screenshot-windows: the Find dialog did not open" >&2; exit 1; }
-# Without a window manager the keyboard follows the pointer.
-xdotool mousemove --window "$dialog" 20 20
-xdotool type --delay 20 "lambert 93"
-sleep 0.5
-import -window "$dialog" docs/find-windows.png
-echo "wrote docs/find-windows.png"
+# shellcheck source=tools/screenshot_steps.sh
+. tools/screenshot_steps.sh
+photograph "$picture" docs/find-windows.png screenshot-windows
