@@ -225,8 +225,8 @@ int run(const CommandLine& c) {
     if (text.empty()) report("--find: no grid of " + catalogue + " matches \"" + *c.find + "\"");
     return text.empty() ? EXIT_SOME_FAILED : EXIT_ALL_CONVERTED;
   }
-  CommandLine chosen = c;
-  if (c.epsg) chosen.choices.catalogueEntry = catalogueEntryOfCode(catalogue, *c.epsg);
+  Choices choices = c.choices;
+  if (c.epsg) choices.catalogueEntry = catalogueEntryOfCode(catalogue, *c.epsg);
 
   // Without --data and without lists here or installed, say where they were looked for.
   if (!c.dataGiven && c.data == "." && !std::filesystem::is_regular_file(velqora::PRJ_LIST_FILE)) {
@@ -246,7 +246,7 @@ int run(const CommandLine& c) {
     std::fwrite(text.data(), 1, text.size(), stdout);
     return EXIT_ALL_CONVERTED;
   }
-  const PointConversion conversion = makeConversion(lists, chosen.choices);
+  const PointConversion conversion = makeConversion(lists, choices);
   job.options = batchOptions(c, conversion.coordinateCount);
 
   // Nothing is written before everything above has been checked.

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "win32/common_controls.h"
 #include "win32/convert_dialog.h"
 #include "win32/convert_progress.h"
 #include "win32/dpi.h"
@@ -48,22 +49,16 @@ constexpr COLORREF WHITE = RGB(255, 255, 255);
 constexpr COLORREF BLACK = RGB(0, 0, 0);
 
 void registerWindowClass(HINSTANCE instance, WNDPROC procedure) {
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof existing;
-  if (GetClassInfoExW(instance, CLASS_NAME, &existing)) return;
-
   WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
   windowClass.lpszClassName = CLASS_NAME;
   // Icon 1 of the program's resources.
   windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
   windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
                                                       GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
-  if (RegisterClassExW(&windowClass) == 0) throw std::runtime_error("cannot register the window class");
+  registerClassOnce(windowClass, "the window class");
 }
 
 HMENU controlId(int base, int number) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(base + number)); }

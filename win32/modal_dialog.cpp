@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "win32/common_controls.h"
 #include "win32/dpi.h"
 #include "win32/wide_text.h"
 #include "win32/window_font.h"
@@ -15,17 +16,12 @@ constexpr DWORD DIALOG_STYLE = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILD
 constexpr DWORD DIALOG_EX_STYLE = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
 void registerDialogClass(HINSTANCE instance, WNDPROC procedure) {
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof existing;
-  if (GetClassInfoExW(instance, CLASS_NAME, &existing)) return;
   WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_3DFACE + 1));
   windowClass.lpszClassName = CLASS_NAME;
-  if (RegisterClassExW(&windowClass) == 0) throw std::runtime_error("cannot register the dialogs' class");
+  registerClassOnce(windowClass, "the dialogs' class");
 }
 
 }  // namespace

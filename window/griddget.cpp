@@ -1,47 +1,51 @@
 #include "window/griddget.h"
 
+#include <array>
+#include <string>
+#include <utility>
+
 #include "window/form.h"
 #include "window/records.h"
 
 namespace velqora {
 
+namespace {
+
+// The grid's fields and their texts, in the order picking a grid group writes them; the
+// projection is selected after the first PROJECTION_AFTER of them.
+using GridText = std::string GridFieldTexts::*;
+constexpr std::array<std::pair<Field, GridText>, 15> GRID_FIELDS{{
+    {EDIT5, &GridFieldTexts::longitudeDegrees},
+    {EDIT7, &GridFieldTexts::longitudeMinutes},
+    {EDIT9, &GridFieldTexts::longitudeSeconds},
+    {EDIT6, &GridFieldTexts::latitudeDegrees},
+    {EDIT8, &GridFieldTexts::latitudeMinutes},
+    {EDIT10, &GridFieldTexts::latitudeSeconds},
+    {EDIT11, &GridFieldTexts::xShift},
+    {EDIT12, &GridFieldTexts::yShift},
+    {EDIT13, &GridFieldTexts::scaleFactor},
+    {EDIT33, &GridFieldTexts::firstParallelDegrees},
+    {EDIT35, &GridFieldTexts::firstParallelMinutes},
+    {EDIT37, &GridFieldTexts::firstParallelSeconds},
+    {EDIT34, &GridFieldTexts::secondParallelDegrees},
+    {EDIT36, &GridFieldTexts::secondParallelMinutes},
+    {EDIT38, &GridFieldTexts::secondParallelSeconds},
+}};
+constexpr std::size_t PROJECTION_AFTER = 9;
+
+}  // namespace
+
 GridFieldTexts gridFieldTexts(const Form& form) {
   GridFieldTexts t;
-  t.longitudeDegrees = form.text(EDIT5);
-  t.longitudeMinutes = form.text(EDIT7);
-  t.longitudeSeconds = form.text(EDIT9);
-  t.latitudeDegrees = form.text(EDIT6);
-  t.latitudeMinutes = form.text(EDIT8);
-  t.latitudeSeconds = form.text(EDIT10);
-  t.xShift = form.text(EDIT11);
-  t.yShift = form.text(EDIT12);
-  t.scaleFactor = form.text(EDIT13);
-  t.firstParallelDegrees = form.text(EDIT33);
-  t.firstParallelMinutes = form.text(EDIT35);
-  t.firstParallelSeconds = form.text(EDIT37);
-  t.secondParallelDegrees = form.text(EDIT34);
-  t.secondParallelMinutes = form.text(EDIT36);
-  t.secondParallelSeconds = form.text(EDIT38);
+  for (const auto& [field, text] : GRID_FIELDS) t.*text = form.text(field);
   return t;
 }
 
 void writeGridFields(Form& form, const GridFieldTexts& t, int projection) {
-  form.setText(EDIT5, t.longitudeDegrees);
-  form.setText(EDIT7, t.longitudeMinutes);
-  form.setText(EDIT9, t.longitudeSeconds);
-  form.setText(EDIT6, t.latitudeDegrees);
-  form.setText(EDIT8, t.latitudeMinutes);
-  form.setText(EDIT10, t.latitudeSeconds);
-  form.setText(EDIT11, t.xShift);
-  form.setText(EDIT12, t.yShift);
-  form.setText(EDIT13, t.scaleFactor);
-  if (projection < form.entryCount(COMBO4)) form.selectPosition(COMBO4, projection);
-  form.setText(EDIT33, t.firstParallelDegrees);
-  form.setText(EDIT35, t.firstParallelMinutes);
-  form.setText(EDIT37, t.firstParallelSeconds);
-  form.setText(EDIT34, t.secondParallelDegrees);
-  form.setText(EDIT36, t.secondParallelMinutes);
-  form.setText(EDIT38, t.secondParallelSeconds);
+  for (std::size_t i = 0; i < GRID_FIELDS.size(); ++i) {
+    if (i == PROJECTION_AFTER && projection < form.entryCount(COMBO4)) form.selectPosition(COMBO4, projection);
+    form.setText(GRID_FIELDS[i].first, t.*GRID_FIELDS[i].second);
+  }
 }
 
 void GRIDDGET(Form& form, int& status) {

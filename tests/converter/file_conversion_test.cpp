@@ -5,9 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <future>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -16,13 +14,6 @@
 
 namespace velqora::convert::testing {
 namespace {
-
-std::string contents(const std::string& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::stringstream all;
-  all << in.rdbuf();
-  return all.str();
-}
 
 // WGS 84 and UTM zone 33N, as a window holding them makes the conversion.
 PointConversion utm33() {
@@ -58,7 +49,7 @@ TEST(ConvertFile, GivesTheProgramsBytesOrLeavesTheOutputAsItWas) {
        "UTM north zones 31-60 (WGS 84)", "--grid-group", "WGS 84 / UTM zone 33N", input, "-o", programOutput},
       "");
   ASSERT_EQ(program.status, 1) << program.err;
-  const std::string converted = contents(programOutput);
+  const std::string converted = fileContents(programOutput);
 
   struct Case {
     std::string input, output, before;  // before: the output's contents, empty: no such file
@@ -87,7 +78,7 @@ TEST(ConvertFile, GivesTheProgramsBytesOrLeavesTheOutputAsItWas) {
     EXPECT_EQ(summary.failure.empty(), c.failure.empty()) << c.output;
     EXPECT_EQ(summary.cancelled, c.cancel) << c.output;
     EXPECT_EQ(std::filesystem::exists(output), !c.after.empty()) << c.output;
-    EXPECT_EQ(contents(output), c.after) << c.output;
+    EXPECT_EQ(fileContents(output), c.after) << c.output;
     if (c.failure.empty()) {
       EXPECT_EQ(summary.converted, 1u);
       EXPECT_EQ(summary.failed, 6u);

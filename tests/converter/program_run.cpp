@@ -16,16 +16,12 @@ extern char** environ;
 
 namespace velqora::convert::testing {
 
-namespace {
-
-std::string contents(const std::string& file) {
+std::string fileContents(const std::string& file) {
   std::ifstream in(file, std::ios::binary);
   std::stringstream all;
   all << in.rdbuf();
   return all.str();
 }
-
-}  // namespace
 
 std::string convertProgram() { return VELQORA_CONVERT; }
 std::string bundledData() { return std::string(VELQORA_SOURCE_DIR) + "/data"; }
@@ -89,8 +85,8 @@ ProgramRun runProgram(const std::vector<std::string>& args, const std::string& i
   rusage usage{};
   if (wait4(child, &status, 0, &usage) == child && WIFEXITED(status)) run.status = WEXITSTATUS(status);
   run.peakKilobytes = usage.ru_maxrss;
-  run.out = contents(out);
-  run.err = contents(err);
+  run.out = fileContents(out);
+  run.err = fileContents(err);
   return run;
 }
 

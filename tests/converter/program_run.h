@@ -24,6 +24,9 @@ ProgramRun runProgram(const std::vector<std::string>& args, const std::string& i
 ProgramRun runConvert(std::vector<std::string> args, const std::string& input);
 
 std::string convertProgram();
+
+// A file's bytes; "" when it cannot be read.
+std::string fileContents(const std::string& file);
 std::string bundledData();
 
 // A fresh folder under the system's temporary one, removed with its files.

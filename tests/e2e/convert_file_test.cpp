@@ -11,7 +11,6 @@
 #include <array>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -25,12 +24,7 @@ namespace fs = std::filesystem;
 using convert::testing::ProgramRun;
 using convert::testing::ScratchFolder;
 
-std::string contents(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::stringstream all;
-  all << in.rdbuf();
-  return all.str();
-}
+using convert::testing::fileContents;
 
 // The replay tool started in the folder, which it takes as its data folder.
 ProgramRun replayIn(const std::string& folder, const std::string& script) {
@@ -151,13 +145,13 @@ TEST(WindowConvertFile, GivesVelqoraConvertsBytesOrRefusesOrLeavesNoOutput) {
   for (const Case& c : cases) {
     const fs::path in = fs::path(folder.path()) / (c.name + ".txt");
     const fs::path out = fs::path(folder.path()) / (c.name + "-out.txt");
-    EXPECT_EQ(contents(in), c.points + "x y\n") << c.name;
+    EXPECT_EQ(fileContents(in), c.points + "x y\n") << c.name;
     if (c.expect == Expect::converted) {
-      EXPECT_EQ(contents(out), contents(fs::path(folder.path()) / (c.name + "-program.txt"))) << c.name;
-      EXPECT_FALSE(contents(out).empty()) << c.name;
+      EXPECT_EQ(fileContents(out), fileContents(fs::path(folder.path()) / (c.name + "-program.txt"))) << c.name;
+      EXPECT_FALSE(fileContents(out).empty()) << c.name;
     } else {
       EXPECT_EQ(fs::exists(out), !c.existing.empty()) << c.name;
-      EXPECT_EQ(contents(out), c.existing) << c.name;
+      EXPECT_EQ(fileContents(out), c.existing) << c.name;
     }
   }
   // Nothing is left of the output's temporary files.
