@@ -204,7 +204,8 @@ bool startsLikeNumber(std::string_view text) {
 
 bool isPassThrough(std::string_view line) {
   if (!line.empty() && line.front() == '#') return true;
-  return std::all_of(line.begin(), line.end(), [](char c) { return c == ' ' || c == '\t'; });
+  // A spreadsheet writes its empty rows as delimiters alone (",,,"): no point either.
+  return std::all_of(line.begin(), line.end(), [](char c) { return c == ' ' || c == '\t' || c == ',' || c == ';'; });
 }
 
 void appendField(std::string& out, std::string_view field, Delimiter delimiter) {

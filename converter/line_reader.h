@@ -109,7 +109,8 @@ class FieldSplitter {
 // or a sign or decimal point before one. "16.3725x" does, "lon" and "-" do not.
 [[nodiscard]] bool startsLikeNumber(std::string_view text);
 
-// Blank lines (nothing but blanks) and lines beginning with '#' pass through unchanged.
+// Blank lines (nothing but blanks and delimiters, as a spreadsheet's empty rows) and
+// lines beginning with '#' pass through unchanged.
 [[nodiscard]] bool isPassThrough(std::string_view line);
 
 // A field as it goes out: in double quotes, with inner ones doubled, when it holds the

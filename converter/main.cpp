@@ -58,9 +58,10 @@ void addOptions(CLI::App& app, CommandLine& c) {
   app.footer(
       "Each line holds one point: its coordinates are the first fields (or those --columns names),\n"
       "separated by commas, semicolons, tabs or blanks. A line goes out as it came, then the delimiter\n"
-      "and the results, each the text the window shows. Blank lines and lines starting with '#' pass\n"
-      "unchanged. A first line none of whose coordinates starts like a number is a header, gets the\n"
-      "result names and is reported as FILE:LINE: read as a header line; any other first line is a point.\n"
+      "and the results, each the text the window shows. Blank lines, delimiters alone (,,,) and lines\n"
+      "starting with '#' pass unchanged. A first line none of whose coordinates starts like a number is\n"
+      "a header, gets the result names and is reported as FILE:LINE: read as a header line; any other\n"
+      "first line is a point.\n"
       "A point that cannot be converted gets one field \"ERROR: reason\", and standard error FILE:LINE: reason.\n"
       "Lines end with LF, CR LF or CR. A UTF-8 byte-order mark before a file is passed over, and the\n"
       "output starts with one. -o FILE is written whole when the run ends, or not at all.\n"

@@ -97,8 +97,8 @@ TEST(NumberText, TheWindowsNumbersAndNothingElse) {
 }
 
 TEST(Lines, PassThroughAndQuotedOutput) {
-  for (const char* yes : {"", "  \t", "#", "# comment, with a comma"}) EXPECT_TRUE(isPassThrough(yes)) << yes;
-  for (const char* no : {" #", "1,2", "x"}) EXPECT_FALSE(isPassThrough(no)) << no;
+  for (const char* yes : {"", "  \t", "#", "# comment, with a comma", ",,,", " ; ;"}) EXPECT_TRUE(isPassThrough(yes)) << yes;
+  for (const char* no : {" #", "1,2", "x", ",,1"}) EXPECT_FALSE(isPassThrough(no)) << no;
 
   const std::vector<std::tuple<std::string, Delimiter, std::string>> fields = {
       {"+12.5", Delimiter::comma, "+12.5"},
