@@ -8,7 +8,6 @@
 # At another DPI Qt scales the window by DPI/96 and the picture is docs/window-DPI.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-root=$(pwd)
 build=${1:-build}
 window_dpi=${2:-96}
 picture=docs/window.png
@@ -29,7 +28,7 @@ fi
 
 cmake -S . -B "$build" -G Ninja >/dev/null
 cmake --build "$build" -j "$(nproc)" --target velqora
-program=$root/$build/qt/velqora
+program=$(cd "$build" && pwd)/qt/velqora
 
 # The virtual X server picks a free display itself and writes its number.
 displayfile=$(mktemp)
